@@ -1,0 +1,83 @@
+#include "modMayanNumerology.h"
+
+#include <algorithm>
+
+namespace modMayanNumerology {
+
+YearOutOfRange::YearOutOfRange(int year)
+    : std::out_of_range("year " + std::to_string(year) + " is outside " +
+                        std::to_string(FirstYear) + ".." + std::to_string(LastYear)),
+      year_(year)
+{
+}
+
+KinRow KinTable(KinIndex index)
+{
+    const auto sign = static_cast<std::size_t>((index - 1) % SignCount);
+    return {SignTable[sign].SignName, static_cast<std::int16_t>((index + 6) % NumberCount + 1)};
+}
+
+KinPlace LocateInCount(std::string_view month, int day, int year)
+{
+    if (year < FirstYear || year > LastYear)
+        throw YearOutOfRange(year);
+    int sum = YearCode[static_cast<std::size_t>(year - FirstYear)];
+    const auto monthRow = std::find(MonthNames.begin(), MonthNames.end(), month);
+    if (monthRow != MonthNames.end() && day >= 1 && day <= 31) {
+        const auto row = static_cast<std::size_t>(monthRow - MonthNames.begin());
+        sum += MonthDayValue[row][static_cast<std::size_t>(day - 1)];
+    }
+    if (sum > CountLength)
+        sum -= CountLength;
+
+    const KinRow row = KinTable(sum);
+    const auto signRow =
+        std::find_if(SignTable.begin(), SignTable.end(),
+                     [&](const SignRow& sign) { return sign.SignName == row.SignName; });
+    return {sum, row.SignName, static_cast<std::int16_t>(signRow - SignTable.begin() + 1),
+            row.dayNumber};
+}
+
+DatedReading ReadingOf(std::string_view month, int day, int year)
+{
+    const KinPlace place = LocateInCount(month, day, year);
+    const SignRow& sign = SignTable[static_cast<std::size_t>(place.daySign - 1)];
+    const PersonReading reading{
+        .DayNumber = place.dayNumber,
+        .NumberDescription = NumberTable[static_cast<std::size_t>(place.dayNumber - 1)],
+        .SignName = place.SignName,
+        .EnglishName = sign.EnglishName,
+        .SignDescription = sign.SignDescription,
+        .Keywords = sign.Keywords,
+        .Gemstone = sign.Gemstone,
+        .Significance = sign.Significance,
+        .FamousPersonalities = sign.FamousPersonalities,
+    };
+    PersonSign personSign{place.daySign, place.dayNumber, std::string(sign.EnglishName)};
+    return {reading, std::move(personSign)};
+}
+
+PersonReading ComputeReading(ReadingRecords& records, std::string_view month, int day, int year,
+                             bool isUser)
+{
+    DatedReading dated = ReadingOf(month, day, year);
+    records.LastReading = dated.reading;
+    (isUser ? records.UserSign : records.PartnerSign) = std::move(dated.sign);
+    return dated.reading;
+}
+
+DateProblem CheckDayOfMonth(int year, int monthIndex, int day)
+{
+    constexpr int february = 1;
+    if (monthIndex == february) {
+        const int lastDay = IsGregorianLeapYear(year) ? 29 : 28;
+        return day > lastDay ? DateProblem::NoSuchDayInFebruary : DateProblem::None;
+    }
+    constexpr std::array thirtyDayMonths = {3, 5, 8, 10};
+    const bool hasThirtyDays =
+        std::find(thirtyDayMonths.begin(), thirtyDayMonths.end(), monthIndex) !=
+        thirtyDayMonths.end();
+    return hasThirtyDays && day == 31 ? DateProblem::NoThirtyFirst : DateProblem::None;
+}
+
+} // namespace modMayanNumerology

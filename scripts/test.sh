@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds in build/ with warnings as errors, and runs every test.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+kinmatch_install_missing
+kinmatch_build -DKINMATCH_WERROR=ON
+cd "$KINMATCH_BUILD"
+ctest --output-on-failure --parallel "$(nproc)"
