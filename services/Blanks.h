@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace kinmatch {
+
+// Removes blanks (the space character only) from both ends; tabs and line breaks stay.
+inline QString TrimBlanks(const QString& text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == QLatin1Char(' '))
+        ++first;
+    while (last > first && text.at(last - 1) == QLatin1Char(' '))
+        --last;
+    return text.mid(first, last - first);
+}
+
+} // namespace kinmatch

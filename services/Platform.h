@@ -1,0 +1,54 @@
+#pragma once
+
+// The one seam between Kinmatch and the platform. Windows and services reach message boxes, file
+// dialogs, the browser, the printer, the clock, the random draw, the settings store and the
+// single-instance lock only through it, so tests can see and answer every contact.
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+
+class QTextDocument;
+
+namespace kinmatch {
+
+enum class MessageIcon { Information, Critical };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+struct FileDialogRequest {
+    QString title;
+    QString filter;        // one entry, "Mayan Astrology (*.man)"
+    QString defaultSuffix; // added when the user types a name without one
+    bool confirmOverwrite = false;
+    friend bool operator==(const FileDialogRequest&, const FileDialogRequest&) = default;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // A modal message box captioned with the program's title "Kinmatch".
+    virtual MessageAnswer showMessage(const QString& text, MessageIcon icon,
+                                      MessageButtons buttons = MessageButtons::Ok) = 0;
+    // The chosen path, or nothing when the user cancels.
+    virtual std::optional<QString> askFileToOpen(const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> askFileToSave(const FileDialogRequest& request) = 0;
+    // Hands the address to the default browser; never waits and never reports a failure.
+    virtual void openWebAddress(const QString& address) = 0;
+    // Prints the whole document on the default printer without a dialog. False when there is
+    // no default printer or the job could not be started.
+    virtual bool print(const QTextDocument& document) = 0;
+    virtual QDate today() = 0;
+    virtual void seedRandomFromClock() = 0;
+    // Uniform in [0, 1).
+    virtual double randomUniform() = 0;
+    // The per-user settings store, section "Settings"; a missing value reads as empty.
+    virtual QString readSetting(const QString& key) = 0;
+    virtual void writeSetting(const QString& key, const QString& value) = 0;
+    // True when no other copy of the program runs for this user; the lock is held until exit.
+    virtual bool takeSingleInstanceLock() = 0;
+};
+
+} // namespace kinmatch

@@ -1,0 +1,81 @@
+#pragma once
+
+// A platform that records every contact and answers from what the test set up beforehand.
+
+#include "Platform.h"
+
+#include <QList>
+#include <QMap>
+#include <QStringList>
+#include <QTextDocument>
+
+namespace kinmatch {
+
+struct ShownMessage {
+    QString text;
+    MessageIcon icon;
+    MessageButtons buttons;
+};
+
+class RecordingPlatform : public Platform {
+public:
+    QList<ShownMessage> messages;
+    MessageAnswer answer = MessageAnswer::Yes; // for Yes/No questions
+
+    QList<FileDialogRequest> openRequests;
+    QList<FileDialogRequest> saveRequests;
+    std::optional<QString> fileToOpen; // nothing: the user cancels
+    std::optional<QString> fileToSave;
+
+    QStringList openedAddresses;
+
+    bool hasPrinter = true;
+    QStringList printedDocuments; // the plain text of each printed document
+
+    QDate date = QDate(2026, 12, 7);
+    QList<double> draws; // taken in order; 0 once they run out
+    int seeds = 0;
+    QMap<QString, QString> settings;
+    bool lockFree = true;
+
+    MessageAnswer showMessage(const QString& text, MessageIcon icon,
+                              MessageButtons buttons) override
+    {
+        messages.append({text, icon, buttons});
+        return buttons == MessageButtons::YesNo ? answer : MessageAnswer::Ok;
+    }
+    std::optional<QString> askFileToOpen(const FileDialogRequest& request) override
+    {
+        openRequests.append(request);
+        return fileToOpen;
+    }
+    std::optional<QString> askFileToSave(const FileDialogRequest& request) override
+    {
+        saveRequests.append(request);
+        return fileToSave;
+    }
+    void openWebAddress(const QString& address) override { openedAddresses.append(address); }
+    bool print(const QTextDocument& document) override
+    {
+        if (!hasPrinter)
+            return false;
+        printedDocuments.append(document.toPlainText());
+        return true;
+    }
+    QDate today() override { return date; }
+    void seedRandomFromClock() override { ++seeds; }
+    double randomUniform() override { return draws.isEmpty() ? 0.0 : draws.takeFirst(); }
+    QString readSetting(const QString& key) override { return settings.value(key); }
+    void writeSetting(const QString& key, const QString& value) override { settings[key] = value; }
+    bool takeSingleInstanceLock() override { return lockFree; }
+
+    QStringList messageTexts() const
+    {
+        QStringList texts;
+        for (const ShownMessage& message : messages)
+            texts << message.text;
+        return texts;
+    }
+};
+
+} // namespace kinmatch

@@ -1,0 +1,154 @@
+#include "Look.h"
+
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLayout>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+
+namespace look {
+
+QFont UiFont(qreal pointSize, bool bold)
+{
+    static const QString family = QFontDatabase::hasFamily(QStringLiteral("Verdana"))
+                                      ? QStringLiteral("Verdana")
+                                      : QStringLiteral("DejaVu Sans");
+    QFont font(family);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    QLabel::mouseReleaseEvent(event);
+}
+
+QCursor LinkCursor()
+{
+    static const QCursor cursor(QPixmap(QStringLiteral(":/cursors/link.png")), 6, 1);
+    return cursor;
+}
+
+void FillBackground(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+namespace {
+
+void SetUpLabel(QLabel* label, const char* name, const QString& text, const QRect& geometry,
+                const TextStyle& style)
+{
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    QFont font = style.font;
+    font.setUnderline(style.underline);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, style.colour);
+    label->setPalette(palette);
+    label->setAlignment(style.alignment);
+    label->setWordWrap(style.wordWrap);
+    if (geometry.size().isEmpty()) {
+        label->move(geometry.topLeft());
+        label->adjustSize();
+    } else {
+        label->setGeometry(geometry);
+    }
+    label->setAccessibleName(text);
+}
+
+} // namespace
+
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
+                 const TextStyle& style)
+{
+    auto* label = new QLabel(parent);
+    SetUpLabel(label, name, text, geometry, style);
+    return label;
+}
+
+LinkLabel* AddLink(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
+                   TextStyle style)
+{
+    auto* link = new LinkLabel(parent);
+    style.underline = true;
+    SetUpLabel(link, name, text, geometry, style);
+    link->setCursor(LinkCursor());
+    return link;
+}
+
+QPushButton* AddButton(QWidget* parent, const char* name, const QString& text,
+                       const QRect& geometry, const QFont& font)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setFont(font);
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QGroupBox* AddFrame(QWidget* parent, const char* name, const QString& caption,
+                    const QRect& geometry, const QColor& background, const QColor& captionColour,
+                    const QFont& captionFont)
+{
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setGeometry(geometry);
+    frame->setFont(captionFont);
+    FillBackground(frame, background);
+    QPalette palette = frame->palette();
+    palette.setColor(QPalette::WindowText, captionColour);
+    frame->setPalette(palette);
+    return frame;
+}
+
+TextStyle OfferLinkStyle()
+{
+    return {UiFont(8.25, true), LinkBlue, Qt::AlignCenter, true, true};
+}
+
+void FinishWindow(QWidget* window)
+{
+    window->setWindowTitle(Title);
+    if (window->layout())
+        window->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    window->adjustSize();
+    window->setFixedSize(window->size());
+    if (const QScreen* screen = window->screen()) {
+        QRect frame = window->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window->move(frame.topLeft());
+    }
+}
+
+QString FullBrandCaption()
+{
+    return QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
+                          "money online. Get this software fully branded for your website. "
+                          "Click here for more details.");
+}
+
+QString CoBrandCaption()
+{
+    return QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic "
+                          "to your site. Put your site's name &  link here. See \"Help\" for "
+                          "details.    Click Here for more info on co-branding.");
+}
+
+QString ForumCaption()
+{
+    return QStringLiteral("Talk about all things mystic on the Quorvane Softwares forum. "
+                          "Click here to visit us!");
+}
+
+} // namespace look

@@ -1,0 +1,78 @@
+#pragma once
+
+// What the windows share: colours, fonts, the link labels and small builders that place a
+// control at its fixed logical-pixel geometry.
+
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+#include <QRect>
+
+class QGroupBox;
+class QPushButton;
+class QWidget;
+
+namespace look {
+
+inline const QColor LightYellow(255, 255, 192);
+inline const QColor LinkBlue(0, 0, 255);
+inline const QColor Navy(0, 0, 128);
+inline const QColor Olive(192, 192, 0);
+inline const QColor DarkOlive(128, 128, 0);
+
+inline const QString Title = QStringLiteral("Kinmatch v1.10");
+
+// Verdana where it is installed, DejaVu Sans otherwise: asking for a missing family makes the
+// toolkit search for a substitute, which costs start-up time.
+QFont UiFont(qreal pointSize = 8.25, bool bold = false);
+
+// A label that acts as a web link: the link pointer over it, clicked on a mouse release.
+class LinkLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+QCursor LinkCursor();
+
+void FillBackground(QWidget* widget, const QColor& colour);
+
+struct TextStyle {
+    QFont font = UiFont();
+    QColor colour = Qt::black;
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
+    bool wordWrap = false;
+    bool underline = false;
+};
+
+// geometry with an empty size: the label is sized to its text.
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
+                 const TextStyle& style = {});
+LinkLabel* AddLink(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
+                   TextStyle style);
+QPushButton* AddButton(QWidget* parent, const char* name, const QString& text,
+                       const QRect& geometry, const QFont& font = UiFont());
+QGroupBox* AddFrame(QWidget* parent, const char* name, const QString& caption,
+                    const QRect& geometry, const QColor& background, const QColor& captionColour,
+                    const QFont& captionFont);
+
+// The blue, bold, underlined, centred style of the offer and forum links.
+TextStyle OfferLinkStyle();
+
+// Fixes a top-level window to its content's size, gives it the program's title, and centres it
+// on the screen.
+void FinishWindow(QWidget* window);
+
+// The offer captions shared by several windows.
+QString FullBrandCaption();
+QString CoBrandCaption();
+QString ForumCaption();
+
+} // namespace look

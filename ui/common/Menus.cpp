@@ -1,0 +1,56 @@
+#include "Menus.h"
+
+#include "modHelp.h"
+
+#include <QMenuBar>
+
+namespace look {
+
+QAction* AddMenuAction(QWidget* owner, QMenu* menu, const char* name, const QString& caption,
+                       std::function<void()> onTriggered)
+{
+    auto* action = new QAction(caption, owner);
+    action->setObjectName(QString::fromLatin1(name));
+    QObject::connect(action, &QAction::triggered, owner, std::move(onTriggered));
+    if (menu)
+        menu->addAction(action);
+    return action;
+}
+
+QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& caption)
+{
+    QMenu* menu = bar->addMenu(caption);
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+void AddHelpAndOfferMenus(QWidget* owner, QMenuBar* bar, kinmatch::Platform& platform,
+                          std::function<void()> showAbout)
+{
+    QMenu* help = AddMenu(bar, "mnuHelp", QStringLiteral("&Help"));
+    AddMenuAction(owner, help, "mnuOnline", QStringLiteral("&Online Help"),
+                  [&platform] { modHelp::OpenOnlineHelp(platform); });
+    AddMenuAction(owner, help, "mnuVisit", QStringLiteral("&Visit Us Online"),
+                  [&platform] { modHelp::OpenHomePage(platform); });
+    help->addSeparator();
+    AddMenuAction(owner, help, "mnuUpdate", QStringLiteral("Check for Software &Update"),
+                  [&platform] { modHelp::OpenDownloadPage(platform); });
+    help->addSeparator();
+    AddMenuAction(owner, help, "mnuAbout", QStringLiteral("&About Software"),
+                  std::move(showAbout));
+
+    // A command on the bar itself, without a drop-down.
+    bar->addAction(AddMenuAction(owner, nullptr, "mnuDonate", QStringLiteral("&Donate"),
+                                 [&platform] { modHelp::OpenDonationPage(platform); }));
+
+    // Part of the bar but never shown nor enabled; the offer is reached through its label.
+    QAction* makeMoney =
+        AddMenuAction(owner, nullptr, "mnuMakeMoney", QStringLiteral("Make Money &Online"),
+                      [&platform] { modHelp::OpenFullBrandingOffer(platform); });
+    makeMoney->setVisible(false);
+    makeMoney->setEnabled(false);
+    bar->addAction(makeMoney);
+}
+
+} // namespace look

@@ -1,0 +1,117 @@
+#include "QtPlatform.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSettings>
+#include <QTextDocument>
+#include <QUrl>
+
+namespace kinmatch {
+namespace {
+
+QWidget* DialogParent()
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return QApplication::activeWindow();
+}
+
+std::optional<QString> AskFile(const FileDialogRequest& request, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(DialogParent(), request.title);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                      : QFileDialog::AnyFile);
+    dialog.setNameFilter(request.filter);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+QSettings ProgramSettings()
+{
+    // Addressed by the program file's name without its extension.
+    const QString program = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, program, program);
+}
+
+const QString SettingsSection = QStringLiteral("Settings/");
+
+} // namespace
+
+QtPlatform::QtPlatform() = default;
+
+MessageAnswer QtPlatform::showMessage(const QString& text, MessageIcon icon,
+                                      MessageButtons buttons)
+{
+    QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical
+                                                  : QMessageBox::Information,
+                    QStringLiteral("Kinmatch"), text,
+                    buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
+                                                     : QMessageBox::Ok,
+                    DialogParent());
+    switch (box.exec()) {
+    case QMessageBox::Yes: return MessageAnswer::Yes;
+    case QMessageBox::No: return MessageAnswer::No;
+    default: return MessageAnswer::Ok;
+    }
+}
+
+std::optional<QString> QtPlatform::askFileToOpen(const FileDialogRequest& request)
+{
+    return AskFile(request, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtPlatform::askFileToSave(const FileDialogRequest& request)
+{
+    return AskFile(request, QFileDialog::AcceptSave);
+}
+
+void QtPlatform::openWebAddress(const QString& address)
+{
+    // Starts the desktop's opener detached; the result is deliberately not checked.
+    QDesktopServices::openUrl(QUrl::fromEncoded(address.toUtf8(), QUrl::TolerantMode));
+}
+
+bool QtPlatform::print(const QTextDocument& document)
+{
+    // Without a default printer Qt would quietly print to an unnamed PDF file instead.
+    const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
+    if (defaultPrinter.isNull())
+        return false;
+    QPrinter printer(defaultPrinter);
+    printer.setDocName(QStringLiteral("Kinmatch report"));
+    document.print(&printer);
+    return printer.printerState() != QPrinter::Error;
+}
+
+QDate QtPlatform::today() { return QDate::currentDate(); }
+
+void QtPlatform::seedRandomFromClock()
+{
+    random_.seed(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
+}
+
+double QtPlatform::randomUniform() { return random_.generateDouble(); }
+
+QString QtPlatform::readSetting(const QString& key)
+{
+    return ProgramSettings().value(SettingsSection + key).toString();
+}
+
+void QtPlatform::writeSetting(const QString& key, const QString& value)
+{
+    ProgramSettings().setValue(SettingsSection + key, value);
+}
+
+bool QtPlatform::takeSingleInstanceLock() { return lock_.tryLock(); }
+
+} // namespace kinmatch

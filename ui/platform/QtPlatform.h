@@ -1,0 +1,34 @@
+#pragma once
+
+#include "Platform.h"
+#include "SingleInstanceLock.h"
+
+#include <QRandomGenerator>
+
+namespace kinmatch {
+
+// The platform as the user meets it: Qt's message boxes and file dialogs, the desktop's browser,
+// the default printer, the system clock and the per-user settings store.
+class QtPlatform : public Platform {
+public:
+    QtPlatform();
+
+    MessageAnswer showMessage(const QString& text, MessageIcon icon,
+                              MessageButtons buttons) override;
+    std::optional<QString> askFileToOpen(const FileDialogRequest& request) override;
+    std::optional<QString> askFileToSave(const FileDialogRequest& request) override;
+    void openWebAddress(const QString& address) override;
+    bool print(const QTextDocument& document) override;
+    QDate today() override;
+    void seedRandomFromClock() override;
+    double randomUniform() override;
+    QString readSetting(const QString& key) override;
+    void writeSetting(const QString& key, const QString& value) override;
+    bool takeSingleInstanceLock() override;
+
+private:
+    QRandomGenerator random_;
+    SingleInstanceLock lock_;
+};
+
+} // namespace kinmatch
