@@ -37,6 +37,7 @@ private slots:
     void generate_data();
     void generate();
     void generateFromTheMenu();
+    void accessKeyGeneratesAtOnce();
     void backGivesAnEmptyMainWindow();
     void backThenGenerateShowsAFreshResult();
     void links_data();
@@ -295,6 +296,17 @@ void WindowsTest::generateFromTheMenu()
     Child<QAction>(mainWindow(), "mnuMayan")->trigger();
     Settle();
     QCOMPARE(VisibleWindows(), QStringList{"frmMayanCompatibilityResult"});
+    QCOMPARE(program->resultWindow()->lblResult[0]->text(), "Blue Self-Existing Monkey");
+}
+
+void WindowsTest::accessKeyGeneratesAtOnce()
+{
+    fill("Ann", {1955, "July", 4}, "Bob", {2000, "January", 1});
+    QApplication::setActiveWindow(mainWindow());
+    QVERIFY(QTest::qWaitForWindowActive(mainWindow()));
+    // No event loop turn in between: the command runs inside the key press.
+    QTest::keyClick(mainWindow(), Qt::Key_G, Qt::AltModifier);
+    QVERIFY(program->resultWindow()->isVisible());
     QCOMPARE(program->resultWindow()->lblResult[0]->text(), "Blue Self-Existing Monkey");
 }
 

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcutEvent>
 
 namespace look {
 
@@ -25,6 +26,17 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
     QLabel::mouseReleaseEvent(event);
+}
+
+bool CommandButton::event(QEvent* event)
+{
+    if (event->type() == QEvent::Shortcut && !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+        if (focusPolicy() & Qt::TabFocus)
+            setFocus(Qt::ShortcutFocusReason);
+        click();
+        return true;
+    }
+    return QPushButton::event(event);
 }
 
 QCursor LinkCursor()
@@ -89,7 +101,7 @@ LinkLabel* AddLink(QWidget* parent, const char* name, const QString& text, const
 QPushButton* AddButton(QWidget* parent, const char* name, const QString& text,
                        const QRect& geometry, const QFont& font)
 {
-    auto* button = new QPushButton(text, parent);
+    auto* button = new CommandButton(text, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setFont(font);
     button->setGeometry(geometry);

@@ -6,10 +6,10 @@
 #include <QColor>
 #include <QFont>
 #include <QLabel>
+#include <QPushButton>
 #include <QRect>
 
 class QGroupBox;
-class QPushButton;
 class QWidget;
 
 namespace look {
@@ -41,6 +41,18 @@ protected:
 };
 
 QCursor LinkCursor();
+
+// A push button whose access key runs its command at once. Qt's own buttons animate a press for
+// a tenth of a second before they act, which the user would feel on every Alt+G.
+class CommandButton : public QPushButton {
+    Q_OBJECT
+
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    bool event(QEvent* event) override;
+};
 
 void FillBackground(QWidget* widget, const QColor& colour);
 

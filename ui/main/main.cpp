@@ -7,8 +7,9 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // A few sizes only: every size is decoded and handed to the window system at start-up.
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+    for (const int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/icons/kinmatch-%1.png").arg(size));
     QApplication::setWindowIcon(icon);
 
