@@ -5,7 +5,21 @@
 #include "modMayanCompatibility.h"
 #include "modMayanNumerology.h"
 
+#include "Blanks.h"
+#include "ReadingFile.h"
+#include "ReadingFileIO.h"
+#include "Report.h"
+#include "ReportDocument.h"
+#include "modHelp.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QTextDocument>
+
+#include <algorithm>
 #include <map>
+#include <memory>
 #include <ostream>
 #include <sstream>
 #include <stdexcept>
@@ -20,6 +34,8 @@ constexpr const char* Usage =
     "Usage:\n"
     "  kinmatch-cli reading DATE [--json]\n"
     "  kinmatch-cli match USER-DATE PARTNER-DATE [--json]\n"
+    "  kinmatch-cli report (FILE.man | --name NAME DATE) [--pdf OUT.pdf]\n"
+    "  kinmatch-cli save FILE.man --name NAME DATE\n"
     "  kinmatch-cli --help | --version\n"
     "\n"
     "Mayan astrology readings from the command line. Dates are YYYY-MM-DD, 1900-01-01 to\n"
@@ -27,7 +43,10 @@ constexpr const char* Usage =
     "\n"
     "  reading   a person's place in the 260-day count, day sign, galactic tone and reading\n"
     "  match     two persons' composite seal and tone, with each person's own sign and tone\n"
-    "  --json    one JSON object instead of text\n";
+    "  report    the report of one person's reading, from a reading file or a name and date\n"
+    "  save      writes a reading file for a name and date\n"
+    "  --json    one JSON object instead of text\n"
+    "  --pdf     writes the formatted report to OUT.pdf instead of printing its text\n";
 
 // Bad input: the message becomes the one line on standard error.
 struct UsageError : std::runtime_error {
@@ -182,6 +201,111 @@ std::string Match(const ParsedArguments& parsed)
     return text.str();
 }
 
+// The name and date of birth given with --name, checked as the main window checks them.
+mmn::BirthDetails DetailsFromArguments(const std::vector<std::string>& nameAndDate)
+{
+    const QString name = kinmatch::TrimBlanks(QString::fromStdString(nameAndDate[0]));
+    if (name.isEmpty())
+        throw UsageError("the name is blank");
+    const BirthDate date = DateArgument(nameAndDate[1]);
+    return {name.toStdString(), static_cast<std::int16_t>(date.year), std::string(MonthName(date)),
+            static_cast<std::int16_t>(date.day)};
+}
+
+// The details a reading file holds, refused unless every line is what the program writes.
+mmn::BirthDetails DetailsFromFile(const std::string& path)
+{
+    const QString file = QString::fromStdString(path);
+    if (!QFileInfo(file).isFile() || !QFile(file).open(QIODevice::ReadOnly))
+        throw UsageError("cannot read '" + path + "'");
+    const auto lines = kinmatch::LoadReadingFile(file);
+    const std::string where = "'" + path + "': ";
+    const QString name = kinmatch::TrimBlanks(lines[0]);
+    if (name.isEmpty())
+        throw UsageError(where + "not a reading file (it holds no name)");
+    const std::string year = lines[1].toStdString();
+    const std::string month = lines[2].toStdString();
+    const std::string day = lines[3].toStdString();
+    const auto monthRow = std::find(mmn::MonthNames.begin(), mmn::MonthNames.end(), month);
+    bool yearOk = false;
+    bool dayOk = false;
+    const int yearNumber = lines[1].toInt(&yearOk);
+    const int dayNumber = lines[3].toInt(&dayOk);
+    if (!yearOk || lines[1] != QString::number(yearNumber) || yearNumber < mmn::FirstYear ||
+        yearNumber > mmn::LastYear)
+        throw UsageError(where + "not a reading file (no year 1900..2016 in line 2)");
+    if (monthRow == mmn::MonthNames.end())
+        throw UsageError(where + "not a reading file (no month name in line 3)");
+    if (!dayOk || lines[3] != QString::number(dayNumber) || dayNumber < 1 || dayNumber > 31)
+        throw UsageError(where + "not a reading file (no day 1..31 in line 4)");
+    const int monthIndex = int(monthRow - mmn::MonthNames.begin());
+    if (mmn::CheckDayOfMonth(yearNumber, monthIndex, dayNumber) != mmn::DateProblem::None)
+        throw UsageError(where + month + " " + year + " has no day " + day);
+    return {name.toStdString(), static_cast<std::int16_t>(yearNumber), month,
+            static_cast<std::int16_t>(dayNumber)};
+}
+
+// Text layout and PDF output need a GUI application; a terminal has no display, so it draws
+// offscreen.
+std::unique_ptr<QGuiApplication> EnsureGuiApplication()
+{
+    if (QCoreApplication::instance())
+        return nullptr;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "kinmatch-cli";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+std::string Report(const ParsedArguments& parsed)
+{
+    mmn::BirthDetails details;
+    if (parsed.has("--name")) {
+        ExpectPositional(parsed, 0, "report takes either FILE.man or --name NAME DATE");
+        details = DetailsFromArguments(parsed.options.at("--name"));
+    } else {
+        ExpectPositional(parsed, 1, "report needs FILE.man or --name NAME DATE");
+        details = DetailsFromFile(parsed.positional[0]);
+    }
+    const mmn::PersonReading reading =
+        mmn::ReadingOf(details.BirthMonth, details.BirthDay, details.BirthYear).reading;
+    const auto runs = kinmatch::ComposeReport(details, reading, modHelp::MainSite().toStdString());
+    if (!parsed.has("--pdf"))
+        return kinmatch::ReportText(runs) + "\n";
+
+    const std::string& out = parsed.options.at("--pdf")[0];
+    const auto app = EnsureGuiApplication();
+    const QString path = QString::fromStdString(out);
+    const bool existed = QFile::exists(path);
+    if (!kinmatch::WriteReportPdf(*kinmatch::ReportDocument(runs), path)) {
+        if (!existed)
+            QFile::remove(path);
+        throw UsageError("cannot write '" + out + "'");
+    }
+    return {};
+}
+
+std::string Save(const ParsedArguments& parsed)
+{
+    ExpectPositional(parsed, 1, "save needs FILE.man");
+    if (!parsed.has("--name"))
+        throw UsageError("save needs --name NAME DATE");
+    const std::string& file = parsed.positional[0];
+    if (!QString::fromStdString(file).endsWith(QLatin1String("man")))
+        throw UsageError("'" + file + "' does not end in .man");
+    const mmn::BirthDetails details = DetailsFromArguments(parsed.options.at("--name"));
+    const QString unstorable = kinmatch::UnstorableCharacter(QString::fromStdString(details.Name));
+    if (!unstorable.isEmpty())
+        throw UsageError("a reading file cannot hold the character '" +
+                         unstorable.toStdString() + "' of the name");
+    if (kinmatch::SaveReadingFile(QString::fromStdString(file), details) !=
+        kinmatch::SaveOutcome::Saved)
+        throw UsageError("cannot write '" + file + "'");
+    return {};
+}
+
 std::string Dispatch(const std::vector<std::string>& args)
 {
     if (args.empty())
@@ -199,6 +323,10 @@ std::string Dispatch(const std::vector<std::string>& args)
         return Reading(ParseArguments(args, 1, {{"--json", 0}}));
     if (command == "match")
         return Match(ParseArguments(args, 1, {{"--json", 0}}));
+    if (command == "report")
+        return Report(ParseArguments(args, 1, {{"--name", 2}, {"--pdf", 1}}));
+    if (command == "save")
+        return Save(ParseArguments(args, 1, {{"--name", 2}}));
     if (!command.empty() && command[0] == '-')
         throw UsageError("unknown option '" + command + "' (try --help)");
     throw UsageError("unknown command '" + command + "' (try --help)");

@@ -2,7 +2,14 @@
 #include "Json.h"
 #include "modMayanCompatibility.h"
 
+#include "ReadingFile.h"
+#include "Report.h"
+
+#include <QFile>
 #include <QJsonDocument>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QJsonObject>
 #include <QTest>
 
@@ -53,6 +60,14 @@ private slots:
     void badInput_data();
     void badInput();
     void jsonEscaping();
+    void reportFromNameAndDate();
+    void saveThenReportFromTheFile();
+    void reportAsPdf();
+    void refusedReportsAndSavesWriteNothing_data();
+    void refusedReportsAndSavesWriteNothing();
+
+private:
+    QTemporaryDir folder;
 };
 
 void CliTest::readingJson_data()
@@ -211,5 +226,105 @@ void CliTest::jsonEscaping()
              QString::fromLatin1("a \"quote\", a \\ and\r\n\t\x01 end"));
 }
 
-QTEST_APPLESS_MAIN(CliTest)
+namespace {
+QString ExpectedReport(const modMayanNumerology::BirthDetails& details)
+{
+    const auto reading =
+        modMayanNumerology::ReadingOf(details.BirthMonth, details.BirthDay, details.BirthYear).reading;
+    return QString::fromStdString(
+               kinmatch::ReportText(kinmatch::ComposeReport(details, reading, "http://www.quorvane.example"))) +
+           "\n";
+}
+
+QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+} // namespace
+
+void CliTest::reportFromNameAndDate()
+{
+    const Outcome outcome = RunCli({"report", "--name", "  Ann Lee ", "1980-02-29"});
+    QCOMPARE(outcome.status, 0);
+    QCOMPARE(outcome.out, ExpectedReport({"Ann Lee", 1980, "February", 29}));
+    QVERIFY(outcome.err.isEmpty());
+}
+
+void CliTest::saveThenReportFromTheFile()
+{
+    const QString path = folder.filePath("zoe.man");
+    const Outcome saved = RunCli({"save", path, "--name", QString::fromUtf8(" Zoë "), "1955-07-04"});
+    QCOMPARE(saved.status, 0);
+    QVERIFY(saved.out.isEmpty());
+    const auto expected = kinmatch::EncodeReadingFile({"Zoë", 1955, "July", 4});
+    QCOMPARE(Contents(path), QByteArray::fromStdString(*expected));
+    const Outcome report = RunCli({"report", path});
+    QCOMPARE(report.status, 0);
+    QCOMPARE(report.out, ExpectedReport({"Zoë", 1955, "July", 4}));
+}
+
+void CliTest::reportAsPdf()
+{
+    const QString pdf = folder.filePath("report.pdf");
+    const Outcome outcome = RunCli({"report", "--name", "Ann", "1955-07-04", "--pdf", pdf});
+    QCOMPARE(outcome.status, 0);
+    QVERIFY(outcome.out.isEmpty());
+    QVERIFY(Contents(pdf).startsWith("%PDF"));
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    QProcess text;
+    text.start(pdftotext, {pdf, "-"});
+    QVERIFY(text.waitForFinished());
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY(printed.contains("Name: Ann"));
+    QVERIFY(printed.indexOf("Mayan Gemstone: Bloodstone") > printed.indexOf("Date of Birth: July 4, 1955"));
+}
+
+void CliTest::refusedReportsAndSavesWriteNothing_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("named");
+    const QString target = folder.filePath("target.man");
+    const QString existing = folder.filePath("existing.man");
+    const QString garbage = folder.filePath("garbage.man");
+    QTest::newRow("save without a name") << QStringList{"save", target} << "--name";
+    QTest::newRow("save to a name not ending in man") << QStringList{"save", folder.filePath("x.txt"), "--name", "Ann", "1955-07-04"} << ".man";
+    QTest::newRow("save a blank name") << QStringList{"save", target, "--name", "   ", "1955-07-04"} << "blank";
+    QTest::newRow("save a name outside Windows-1252") << QStringList{"save", target, "--name", QString::fromUtf8("Ωmega"), "1955-07-04"} << QString::fromUtf8("Ω");
+    QTest::newRow("save over a file with a bad date") << QStringList{"save", existing, "--name", "Ann", "1900-02-29"} << "no day 29";
+    QTest::newRow("save into a missing folder") << QStringList{"save", folder.filePath("gone/x.man"), "--name", "Ann", "1955-07-04"} << "cannot write";
+    QTest::newRow("report a missing file") << QStringList{"report", folder.filePath("missing.man")} << "cannot read";
+    QTest::newRow("report a file that is no reading file") << QStringList{"report", garbage} << "not a reading file";
+    QTest::newRow("report both a file and a name") << QStringList{"report", existing, "--name", "Ann", "1955-07-04"} << "either";
+    QTest::newRow("report nothing") << QStringList{"report"} << "FILE.man";
+    QTest::newRow("report a PDF into a missing folder") << QStringList{"report", existing, "--pdf", folder.filePath("gone/r.pdf")} << "cannot write";
+    QTest::newRow("--name with one value") << QStringList{"report", "--name", "Ann"} << "--name";
+}
+
+void CliTest::refusedReportsAndSavesWriteNothing()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, named);
+    const QString existing = folder.filePath("existing.man");
+    QFile::remove(existing);
+    QVERIFY(RunCli({"save", existing, "--name", "Kept", "2000-01-01"}).status == 0);
+    QFile garbage(folder.filePath("garbage.man"));
+    QVERIFY(garbage.open(QIODevice::WriteOnly));
+    garbage.write("\x01\x02 binary \xff\r\nnot a year\r\n");
+    garbage.close();
+    const QByteArray before = Contents(existing);
+    const QStringList filesBefore = QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+    const Outcome outcome = RunCli(args);
+    QCOMPARE(outcome.status, 2);
+    QVERIFY(outcome.out.isEmpty());
+    QCOMPARE(outcome.err.count('\n'), 1);
+    QVERIFY2(outcome.err.contains(named), qPrintable(outcome.err));
+    QCOMPARE(Contents(existing), before);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), filesBefore);
+}
+
+QTEST_MAIN(CliTest)
 #include "tst_cli.moc"

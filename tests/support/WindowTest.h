@@ -37,6 +37,15 @@ T* Child(QWidget* window, const char* name)
     return child;
 }
 
+// The control that Tab moves to from widget.
+inline QWidget* NextTabStop(QWidget* widget)
+{
+    QWidget* next = widget->nextInFocusChain();
+    while (next != widget && !((next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(widget->window())))
+        next = next->nextInFocusChain();
+    return next;
+}
+
 // Lets closed windows be deleted.
 inline void Settle()
 {

@@ -1,6 +1,7 @@
 #include "Look.h"
 
-#include <QFontDatabase>
+#include "UiFontFamily.h"
+
 #include <QGroupBox>
 #include <QLayout>
 #include <QMouseEvent>
@@ -12,10 +13,7 @@ namespace look {
 
 QFont UiFont(qreal pointSize, bool bold)
 {
-    static const QString family = QFontDatabase::hasFamily(QStringLiteral("Verdana"))
-                                      ? QStringLiteral("Verdana")
-                                      : QStringLiteral("DejaVu Sans");
-    QFont font(family);
+    QFont font(kinmatch::UiFontFamily());
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;

@@ -22,8 +22,7 @@ inline const QColor DarkOlive(128, 128, 0);
 
 inline const QString Title = QStringLiteral("Kinmatch v1.10");
 
-// Verdana where it is installed, DejaVu Sans otherwise: asking for a missing family makes the
-// toolkit search for a substitute, which costs start-up time.
+// In the windows' family (kinmatch::UiFontFamily).
 QFont UiFont(qreal pointSize = 8.25, bool bold = false);
 
 // A label that acts as a web link: the link pointer over it, clicked on a mouse release.

@@ -5,6 +5,7 @@
 #include "Look.h"
 #include "Menus.h"
 #include "Program.h"
+#include "ReadingFileIO.h"
 #include "frmMayanCompatibilityResult.h"
 #include "modHelp.h"
 
@@ -78,6 +79,7 @@ frmMain::frmMain(kinmatch::Program& program) : program_(program)
     // down by that row.
     cmdOpen = look::AddButton(client, "cmdOpen", QStringLiteral("&Open Previously Saved Reading"),
                               {76, 295, 329, 25}, look::UiFont(9, true));
+    connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
 
     auto* fraFullBrand = new QWidget(client);
     fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
@@ -220,4 +222,35 @@ void frmMain::cmdCalculate_Click()
     result->ShowComposite(modMayanCompatibility::ComputeComposite(records));
     result->show();
     close();
+}
+
+namespace {
+// Selects the item equal to text; any other text leaves the selection as it was.
+void SetListText(QComboBox* list, const QString& text)
+{
+    const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0)
+        list->setCurrentIndex(index);
+}
+} // namespace
+
+void frmMain::cmdOpen_Click()
+{
+    kinmatch::Platform& platform = program_.platform();
+    const auto path = platform.askFileToOpen({QStringLiteral("Select the source file"),
+                                              QStringLiteral("Mayan Astrology (*.man)"),
+                                              QStringLiteral("man"), false});
+    if (!path || path->isEmpty())
+        return;
+    // Only the name's last three characters are examined, and in this letter case.
+    if (!path->endsWith(QLatin1String("man"), Qt::CaseSensitive)) {
+        platform.showMessage(QStringLiteral("Please Check The File."), MessageIcon::Critical);
+        return;
+    }
+    const auto lines = kinmatch::LoadReadingFile(*path);
+    txtNameM->setText(lines[0]);
+    SetListText(cboYearM, lines[1]);
+    SetListText(cboMonthM, lines[2]);
+    SetListText(cboDateM, lines[3]);
+    cmdCalculate_Click();
 }

@@ -25,6 +25,7 @@ public:
     void CoBrand_Randomize();
 
     void cmdCalculate_Click();
+    void cmdOpen_Click();
 
     // One person's inputs.
     struct PersonControls {

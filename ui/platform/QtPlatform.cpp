@@ -83,14 +83,21 @@ void QtPlatform::openWebAddress(const QString& address)
 
 bool QtPlatform::print(const QTextDocument& document)
 {
-    // Without a default printer Qt would quietly print to an unnamed PDF file instead.
-    const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
-    if (defaultPrinter.isNull())
-        return false;
-    QPrinter printer(defaultPrinter);
-    printer.setDocName(QStringLiteral("Kinmatch report"));
-    document.print(&printer);
-    return printer.printerState() != QPrinter::Error;
+    std::unique_ptr<QPrinter> printer;
+    if (!pdfFile_.isEmpty()) {
+        printer = std::make_unique<QPrinter>();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdfFile_);
+    } else {
+        // Without a default printer Qt would quietly print to an unnamed PDF file instead.
+        const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
+        if (defaultPrinter.isNull())
+            return false;
+        printer = std::make_unique<QPrinter>(defaultPrinter);
+    }
+    printer->setDocName(QStringLiteral("Kinmatch report"));
+    document.print(printer.get());
+    return printer->printerState() != QPrinter::Error;
 }
 
 QDate QtPlatform::today() { return QDate::currentDate(); }

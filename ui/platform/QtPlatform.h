@@ -26,7 +26,11 @@ public:
     void writeSetting(const QString& key, const QString& value) override;
     bool takeSingleInstanceLock() override;
 
+    // Prints to this PDF file instead of the default printer (for tests of the printing path).
+    void printToPdfFile(const QString& path) { pdfFile_ = path; }
+
 private:
+    QString pdfFile_;
     QRandomGenerator random_;
     SingleInstanceLock lock_;
 };

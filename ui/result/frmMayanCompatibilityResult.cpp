@@ -3,6 +3,7 @@
 #include "Look.h"
 #include "Menus.h"
 #include "Program.h"
+#include "frmSave.h"
 #include "modHelp.h"
 
 #include <QGroupBox>
@@ -44,6 +45,7 @@ frmMayanCompatibilityResult::frmMayanCompatibilityResult(kinmatch::Program& prog
             look::AddLabel(Frame1, valueName.constData(), QString(), {288, rows[row], 0, 0}, rowStyle);
     }
     cmdSave = look::AddButton(Frame1, "cmdSave", QStringLiteral("Save"), {568, 52, 73, 25});
+    connect(cmdSave, &QPushButton::clicked, this, &frmMayanCompatibilityResult::cmdSave_Click);
 
     QGroupBox* Frame2 =
         look::AddFrame(Frame1, "Frame2", QStringLiteral("Mayan Astrology Compatibility"),
@@ -108,6 +110,12 @@ void frmMayanCompatibilityResult::ShowComposite(const modMayanCompatibility::Res
     const auto seal = modMayanCompatibility::SealTable[std::size_t(display.picture - 1)].SealName;
     picMayanSign->setAccessibleName(QString::fromLatin1(seal.data(), qsizetype(seal.size())));
     picMayanSign->setProperty("sealPicture", display.picture);
+}
+
+void frmMayanCompatibilityResult::cmdSave_Click()
+{
+    frmSave report(program_, this);
+    report.exec();
 }
 
 void frmMayanCompatibilityResult::cmdBack_Click()

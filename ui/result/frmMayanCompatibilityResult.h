@@ -24,6 +24,7 @@ public:
     // Fills lblResult 0..5 and picMayanSign from the composite.
     void ShowComposite(const modMayanCompatibility::ResultDisplay& display);
 
+    void cmdSave_Click();
     void cmdBack_Click();
 
     std::array<QLabel*, 6> lblResult{};

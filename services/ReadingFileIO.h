@@ -1,0 +1,26 @@
+#pragma once
+
+// Reading files on disk.
+
+#include "modMayanNumerology.h"
+
+#include <QString>
+
+#include <array>
+
+namespace kinmatch {
+
+enum class SaveOutcome { Saved, NameNotStorable, WriteFailed };
+
+// Writes through a temporary file that replaces the old one only once it is complete, so a
+// failed save leaves an existing file as it was.
+SaveOutcome SaveReadingFile(const QString& path, const modMayanNumerology::BirthDetails& details);
+
+// The four lines of the file, read from at most its first ReadingFileReadLimit bytes; all empty
+// when the file cannot be read.
+std::array<QString, 4> LoadReadingFile(const QString& path);
+
+// The first character of a name that a reading file cannot store, or an empty text.
+QString UnstorableCharacter(const QString& name);
+
+} // namespace kinmatch

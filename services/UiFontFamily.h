@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+namespace kinmatch {
+
+// Verdana where it is installed, DejaVu Sans otherwise. Asking for a missing family makes the
+// toolkit search for a substitute, which costs start-up time.
+QString UiFontFamily();
+
+} // namespace kinmatch

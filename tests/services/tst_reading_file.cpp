@@ -1,0 +1,179 @@
+#include "ReadingFile.h"
+#include "ReadingFileIO.h"
+#include "Scrambler.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace kinmatch;
+namespace mmn = modMayanNumerology;
+
+namespace {
+QByteArray Bytes(const std::string& text)
+{
+    return QByteArray::fromStdString(text);
+}
+} // namespace
+
+class ReadingFileTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void byteLayout();
+    void sizeIsTheFieldsPlusEightBytes_data();
+    void sizeIsTheFieldsPlusEightBytes();
+    void saveThenLoadRestoresEveryField_data();
+    void saveThenLoadRestoresEveryField();
+    void namesOutsideWindows1252AreNotStored();
+    void decoding_data();
+    void decoding();
+    void hugeFileIsReadInPart();
+    void unreadableFileGivesEmptyLines();
+    void failedSaveLeavesTheOldFile();
+
+private:
+    QTemporaryDir folder;
+};
+
+void ReadingFileTest::byteLayout()
+{
+    const auto bytes = EncodeReadingFile({"Ann", 1955, "July", 4});
+    QVERIFY(bytes);
+    // "Ann" -> "Huu", "1955" -> "8@<<", "July" -> "Q|s" and 0x80, "4" -> ";", each with CR LF.
+    QCOMPARE(Bytes(*bytes), QByteArray("Huu\r\n8@<<\r\nQ|s\x80\r\n;\r\n"));
+}
+
+void ReadingFileTest::sizeIsTheFieldsPlusEightBytes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("day");
+    QTest::newRow("short") << "Ann" << 4;
+    QTest::newRow("inner blanks and a two-digit day") << "Ann  Lee" << 31;
+    QTest::newRow("accented letters take one byte each") << QString::fromUtf8("Zoë Ångström") << 9;
+}
+
+void ReadingFileTest::sizeIsTheFieldsPlusEightBytes()
+{
+    QFETCH(QString, name);
+    QFETCH(int, day);
+    const QString path = folder.filePath(QStringLiteral("size.man"));
+    QCOMPARE(SaveReadingFile(path, {name.toStdString(), 1980, "September", std::int16_t(day)}),
+             SaveOutcome::Saved);
+    const qsizetype fields = name.size() + 4 + qsizetype(std::strlen("September")) +
+                             QString::number(day).size();
+    QCOMPARE(QFile(path).size(), fields + 8);
+}
+
+void ReadingFileTest::saveThenLoadRestoresEveryField_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("plain") << "Ann Lee";
+    QTest::newRow("Windows-1252 letters") << QString::fromUtf8("Zoë € Œuvre ÿ");
+    QTest::newRow("characters that scramble to the top of the code page") << "~}|{zyx";
+}
+
+void ReadingFileTest::saveThenLoadRestoresEveryField()
+{
+    QFETCH(QString, name);
+    const QString path = folder.filePath(QStringLiteral("round.man"));
+    QCOMPARE(SaveReadingFile(path, {name.toStdString(), 2016, "December", 31}), SaveOutcome::Saved);
+    const auto lines = LoadReadingFile(path);
+    QCOMPARE(lines[0], name);
+    QCOMPARE(lines[1], "2016");
+    QCOMPARE(lines[2], "December");
+    QCOMPARE(lines[3], "31");
+}
+
+void ReadingFileTest::namesOutsideWindows1252AreNotStored()
+{
+    QVERIFY(!EncodeReadingFile({"Ω", 1980, "May", 5}));
+    QCOMPARE(UnstorableCharacter(QString::fromUtf8("Ann 😀 Lee")), QString::fromUtf8("😀"));
+    QVERIFY(UnstorableCharacter(QString::fromUtf8("Zoë")).isEmpty());
+    const QString path = folder.filePath(QStringLiteral("omega.man"));
+    QCOMPARE(SaveReadingFile(path, {"Ω", 1980, "May", 5}), SaveOutcome::NameNotStorable);
+    QVERIFY(!QFile::exists(path));
+}
+
+void ReadingFileTest::decoding_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("four lines") << QByteArray("Huu\r\n8@<<\r\nQ|s\x80\r\n;\r\n")
+                                << QStringList{"Ann", "1955", "July", "4"};
+    QTest::newRow("two lines") << QByteArray("Huu\r\n8@<<\r\n") << QStringList{"Ann", "1955", "", ""};
+    QTest::newRow("no final line end") << QByteArray("Huu\r\n8@<<") << QStringList{"Ann", "1955", "", ""};
+    QTest::newRow("carriage returns only") << QByteArray("Huu\r8@<<\r") << QStringList{"Ann", "1955", "", ""};
+    QTest::newRow("line feeds only") << QByteArray("Huu\n8@<<\n") << QStringList{"Ann", "1955", "", ""};
+    QTest::newRow("an empty line") << QByteArray("\r\n8@<<\r\n") << QStringList{"", "1955", "", ""};
+    QTest::newRow("empty file") << QByteArray() << QStringList{"", "", "", ""};
+    QTest::newRow("more than four lines") << QByteArray("Huu\r\n8@<<\r\nQ|s\x80\r\n;\r\nextra\r\n")
+                                          << QStringList{"Ann", "1955", "July", "4"};
+}
+
+void ReadingFileTest::decoding()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lines);
+    const auto decoded = DecodeReadingFile(bytes.toStdString());
+    QStringList texts;
+    for (const std::string& line : decoded)
+        texts << QString::fromStdString(line);
+    QCOMPARE(texts, lines);
+}
+
+void ReadingFileTest::hugeFileIsReadInPart()
+{
+    const QString path = folder.filePath(QStringLiteral("huge.man"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    // One endless line: only the first ReadingFileReadLimit bytes of it are read.
+    const QByteArray block(1024 * 1024, 'H');
+    for (int i = 0; i < 16; ++i)
+        file.write(block);
+    file.close();
+    const auto lines = LoadReadingFile(path);
+    QCOMPARE(lines[0].size(), qsizetype(ReadingFileReadLimit));
+    QVERIFY(lines[1].isEmpty());
+}
+
+void ReadingFileTest::unreadableFileGivesEmptyLines()
+{
+    const auto lines = LoadReadingFile(folder.filePath(QStringLiteral("missing.man")));
+    for (const QString& line : lines)
+        QVERIFY(line.isEmpty());
+}
+
+void ReadingFileTest::failedSaveLeavesTheOldFile()
+{
+    const QString path = folder.filePath(QStringLiteral("kept.man"));
+    QCOMPARE(SaveReadingFile(path, {"Ann", 1955, "July", 4}), SaveOutcome::Saved);
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    const QByteArray before = old.readAll();
+    old.close();
+
+    // A disk that fills up half-way through the write, by a limit on the size of written files.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 8;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const SaveOutcome outcome = SaveReadingFile(path, {"A much longer name than before", 2000, "May", 5});
+    setrlimit(RLIMIT_FSIZE, &saved);
+    QCOMPARE(outcome, SaveOutcome::WriteFailed);
+
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), before);
+    // A folder that does not exist fails too, and creates nothing.
+    QCOMPARE(SaveReadingFile(folder.filePath(QStringLiteral("gone/x.man")), {"Ann", 1955, "July", 4}),
+             SaveOutcome::WriteFailed);
+    QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("gone"))));
+}
+
+QTEST_GUILESS_MAIN(ReadingFileTest)
+#include "tst_reading_file.moc"

@@ -1,0 +1,394 @@
+// The report window, printing, and reading files saved from it and opened in the main window.
+
+#include "KinmatchCli.h"
+#include "QtPlatform.h"
+#include "ReadingFile.h"
+#include "ReadingFileIO.h"
+#include "Report.h"
+#include "WindowTest.h"
+#include "frmMain.h"
+#include "frmMayanCompatibilityResult.h"
+#include "frmSave.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextEdit>
+
+#include <sstream>
+
+using namespace kinmatch;
+using namespace kinmatch::testing;
+namespace mmn = modMayanNumerology;
+
+class ReportWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void reportIsTheUsersReading();
+    void reportIsComposedAfreshEachTime();
+    void runsKeepTheirBoldAndColour();
+    void layout();
+    void printClearsTheSelectionAndPrintsEverything();
+    void noPrinterSaysNothing();
+    void printingWritesTheReportInOrder();
+    void saveWritesTheReadingFile();
+    void cancellingTheSaveWritesNothing();
+    void nameOutsideWindows1252IsRefusedBeforeTheDialog();
+    void openRestoresTheUserAndGenerates();
+    void openChecksTheLastThreeCharacters_data();
+    void openChecksTheLastThreeCharacters();
+    void cancellingTheOpenChangesNothing();
+    void shortFileLeavesTheOtherInputs();
+    void openWithoutAPartnerStopsAtValidation();
+    void fileSavedByTheCliOpensToTheSameReading();
+
+private:
+    // Generates a reading, opens the report window and runs inspect on it before closing it.
+    void withReport(const std::function<void(frmSave*)>& inspect);
+    void generate(const QString& user, int year, const QString& month, int day);
+    QString writeFile(const QString& name, const QByteArray& bytes);
+
+    std::unique_ptr<RecordingPlatform> platform;
+    std::unique_ptr<Program> program;
+    QTemporaryDir folder;
+};
+
+void ReportWindowTest::init()
+{
+    platform = std::make_unique<RecordingPlatform>();
+    program = std::make_unique<Program>(*platform);
+    QVERIFY(program->start());
+}
+
+void ReportWindowTest::cleanup()
+{
+    QApplication::closeAllWindows();
+    Settle();
+    program.reset();
+    Settle();
+    QVERIFY2(VisibleWindows().isEmpty(), qPrintable(VisibleWindows().join(',')));
+}
+
+void ReportWindowTest::generate(const QString& user, int year, const QString& month, int day)
+{
+    frmMain* window = program->mainWindow();
+    window->txtNameM->setText(user);
+    window->txtNameF->setText("Bob");
+    Choose(window->cboYearM, QString::number(year));
+    Choose(window->cboMonthM, month);
+    Choose(window->cboDateM, QString::number(day));
+    Choose(window->cboYearF, "2000"); // the partner is a Star, 13
+    window->cmdCalculate_Click();
+    Settle();
+}
+
+void ReportWindowTest::withReport(const std::function<void(frmSave*)>& inspect)
+{
+    bool inspected = false;
+    WhenModal([&](QWidget* modal) {
+        auto* report = qobject_cast<frmSave*>(modal);
+        if (report)
+            inspect(report);
+        inspected = report != nullptr;
+        modal->close();
+    });
+    QTest::mouseClick(program->resultWindow()->cmdSave, Qt::LeftButton);
+    QVERIFY(inspected);
+}
+
+QString ReportWindowTest::writeFile(const QString& name, const QByteArray& bytes)
+{
+    const QString path = folder.filePath(name);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return path;
+}
+
+void ReportWindowTest::reportIsTheUsersReading()
+{
+    generate("  Ann Lee ", 1955, "July", 4);
+    withReport([&](frmSave* report) {
+        const mmn::BirthDetails user{"Ann Lee", 1955, "July", 4};
+        const auto expected = ComposeReport(user, mmn::ReadingOf("July", 4, 1955).reading,
+                                            "http://www.quorvane.example");
+        QCOMPARE(report->RTB->toPlainText(), QString::fromStdString(ReportText(expected)));
+        QVERIFY(report->RTB->toPlainText().contains("Mayan English Name: Dog\n"));
+        QVERIFY(!report->RTB->toPlainText().contains("Mayan English Name: Star"));
+    });
+    // The report computed the user's reading again; the signs are as before.
+    QCOMPARE(program->records().UserSign.EnglishName, "Dog");
+    QCOMPARE(program->records().PartnerSign.EnglishName, "Star");
+}
+
+void ReportWindowTest::reportIsComposedAfreshEachTime()
+{
+    generate("Ann", 1980, "February", 29);
+    QString first;
+    withReport([&](frmSave* report) { first = report->RTB->toPlainText(); });
+    QString second;
+    withReport([&](frmSave* report) { second = report->RTB->toPlainText(); });
+    QCOMPARE(second, first);
+    QCOMPARE(first.count("Name: Ann"), 1);
+    QVERIFY(first.contains("Date of Birth: February 29, 1980\n"));
+    QCOMPARE(VisibleWindows(), QStringList{"frmMayanCompatibilityResult"});
+}
+
+void ReportWindowTest::runsKeepTheirBoldAndColour()
+{
+    generate("Ann", 1955, "July", 4);
+    withReport([&](frmSave* report) {
+        QTextDocument* document = report->RTB->document();
+        auto formatAt = [&](const QString& text) {
+            QTextCursor cursor = document->find(text);
+            return cursor.charFormat();
+        };
+        const QTextCharFormat label = formatAt("Mayan Gemstone: ");
+        QCOMPARE(label.fontWeight(), int(QFont::Bold));
+        QCOMPARE(label.foreground().color(), QColor(128, 0, 128));
+        const QTextCharFormat value = formatAt("Bloodstone");
+        QCOMPARE(value.fontWeight(), int(QFont::Normal));
+        QCOMPARE(value.foreground().color(), QColor(Qt::black));
+        const QTextCharFormat heading = formatAt("Other Mayan Details");
+        QCOMPARE(heading.fontWeight(), int(QFont::Bold));
+        QCOMPARE(heading.foreground().color(), QColor(0, 128, 0));
+        // The one branding line after the "Mayan Day Signs" heading is green, not bold.
+        QTextCursor afterHeading = document->find("Mayan Day Signs");
+        afterHeading.movePosition(QTextCursor::NextBlock);
+        afterHeading.movePosition(QTextCursor::EndOfBlock);
+        QCOMPARE(afterHeading.block().text(), "Report Generated By http://www.quorvane.example");
+        QCOMPARE(afterHeading.charFormat().foreground().color(), QColor(0, 128, 0));
+        QCOMPARE(afterHeading.charFormat().fontWeight(), int(QFont::Normal));
+        QCOMPARE(document->defaultFont().pointSizeF(), 9.75);
+    });
+}
+
+void ReportWindowTest::layout()
+{
+    generate("Ann", 1955, "July", 4);
+    withReport([&](frmSave* report) {
+        QCOMPARE(report->size(), QSize(515, 521));
+        QCOMPARE(report->windowTitle(), "Kinmatch v1.10");
+        QCOMPARE(report->RTB->geometry(), QRect(2, 26, 511, 409));
+        QCOMPARE(report->cmdPrint->geometry(), QRect(437, 438, 75, 23));
+        QCOMPARE(report->cmdSave->geometry(), QRect(360, 438, 75, 23));
+        QCOMPARE(NextTabStop(report->cmdPrint), report->cmdSave); // Print before Save
+        QCOMPARE(Child<QLabel>(report, "Label14")->text(),
+                 "The Most Popular Online Mystic Discussion Forum");
+        QTest::mouseClick(Child<QLabel>(report, "Label1"), Qt::LeftButton);
+        QTest::mouseClick(Child<QLabel>(report, "lblFullBrand"), Qt::LeftButton);
+    });
+    QCOMPARE(platform->openedAddresses, (QStringList{"http://www.quorvane.example",
+                                                     "http://help.quorvane.example/fully-branded.html"}));
+}
+
+void ReportWindowTest::printClearsTheSelectionAndPrintsEverything()
+{
+    generate("Ann", 1955, "July", 4);
+    withReport([&](frmSave* report) {
+        QTextCursor cursor = report->RTB->document()->find("Bloodstone");
+        report->RTB->setTextCursor(cursor);
+        QVERIFY(report->RTB->textCursor().hasSelection());
+        QTest::mouseClick(report->cmdPrint, Qt::LeftButton);
+        QVERIFY(!report->RTB->textCursor().hasSelection());
+        QCOMPARE(platform->printedDocuments, QStringList{report->RTB->toPlainText()});
+    });
+    QVERIFY(platform->messages.isEmpty());
+}
+
+void ReportWindowTest::noPrinterSaysNothing()
+{
+    platform->hasPrinter = false;
+    generate("Ann", 1955, "July", 4);
+    withReport([&](frmSave* report) { QTest::mouseClick(report->cmdPrint, Qt::LeftButton); });
+    QVERIFY(platform->printedDocuments.isEmpty());
+    QVERIFY(platform->messages.isEmpty());
+}
+
+void ReportWindowTest::printingWritesTheReportInOrder()
+{
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    // The Qt platform's own printing path, sent to a PDF file instead of a printer.
+    QtPlatform qtPlatform;
+    const QString pdf = folder.filePath("report.pdf");
+    qtPlatform.printToPdfFile(pdf);
+    Program printing(qtPlatform);
+    printing.records().UserDetails = {"Ann", 1955, "July", 4};
+    frmSave report(printing, nullptr);
+    report.cmdPrint_Click();
+    QProcess text;
+    text.start(pdftotext, {"-layout", pdf, "-"});
+    QVERIFY(text.waitForFinished());
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    const QStringList order = {"Name: Ann", "Date of Birth: July 4, 1955", "Mayan Number: 9",
+                               "Mayan Day Sign: TZI - (OC)", "Mayan Gemstone: Bloodstone",
+                               "Mayan English Name: Dog", "Famous Personalities born under"};
+    qsizetype at = 0;
+    for (const QString& line : order) {
+        const qsizetype found = printed.indexOf(line, at);
+        QVERIFY2(found >= 0, qPrintable(line));
+        at = found;
+    }
+    QCOMPARE(printed.count("Report Generated By"), 12);
+}
+
+void ReportWindowTest::saveWritesTheReadingFile()
+{
+    generate(" Ann ", 1955, "July", 4);
+    const QString path = folder.filePath("ann.man");
+    platform->fileToSave = path;
+    withReport([&](frmSave* report) { QTest::mouseClick(report->cmdSave, Qt::LeftButton); });
+    QCOMPARE(platform->saveRequests.size(), 1);
+    QCOMPARE(platform->saveRequests.first(),
+             (FileDialogRequest{"Kinmatch", "Mayan Astrology (*.man)", "man", true}));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("Huu\r\n8@<<\r\nQ|s\x80\r\n;\r\n"));
+    QVERIFY(platform->messages.isEmpty());
+}
+
+void ReportWindowTest::cancellingTheSaveWritesNothing()
+{
+    generate("Ann", 1955, "July", 4);
+    platform->fileToSave.reset();
+    const QStringList before = QDir(folder.path()).entryList(QDir::Files);
+    withReport([&](frmSave* report) { QTest::mouseClick(report->cmdSave, Qt::LeftButton); });
+    QCOMPARE(platform->saveRequests.size(), 1);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), before);
+    QVERIFY(platform->messages.isEmpty());
+}
+
+void ReportWindowTest::nameOutsideWindows1252IsRefusedBeforeTheDialog()
+{
+    generate(QString::fromUtf8("Ωmega"), 1955, "July", 4);
+    platform->fileToSave = folder.filePath("omega.man");
+    withReport([&](frmSave* report) { QTest::mouseClick(report->cmdSave, Qt::LeftButton); });
+    QVERIFY(platform->saveRequests.isEmpty());
+    QCOMPARE(platform->messages.size(), 1);
+    QCOMPARE(platform->messages.first().icon, MessageIcon::Critical);
+    QVERIFY(platform->messages.first().text.contains(QString::fromUtf8("Ω")));
+    QVERIFY(!QFile::exists(folder.filePath("omega.man")));
+}
+
+void ReportWindowTest::openRestoresTheUserAndGenerates()
+{
+    const QString path = folder.filePath("zoe.man");
+    QCOMPARE(SaveReadingFile(path, {"Zoë Lee", 1980, "February", 29}), SaveOutcome::Saved);
+    frmMain* window = program->mainWindow();
+    window->txtNameF->setText("Bob");
+    platform->fileToOpen = path;
+    QTest::mouseClick(window->cmdOpen, Qt::LeftButton);
+    Settle();
+    QCOMPARE(platform->openRequests.first(),
+             (FileDialogRequest{"Select the source file", "Mayan Astrology (*.man)", "man", false}));
+    QCOMPARE(VisibleWindows(), QStringList{"frmMayanCompatibilityResult"});
+    QCOMPARE(program->records().UserDetails,
+             (mmn::BirthDetails{"Zoë Lee", 1980, "February", 29}));
+    QCOMPARE(program->records().PartnerDetails.Name, "Bob");
+}
+
+void ReportWindowTest::openChecksTheLastThreeCharacters_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("MAN") << "reading.MAN" << false;
+    QTest::newRow("Man") << "reading.Man" << false;
+    QTest::newRow("txt") << "reading.txt" << false;
+    QTest::newRow("Human, without a dot") << "Human" << true;
+    QTest::newRow("man") << "reading.man" << true;
+}
+
+void ReportWindowTest::openChecksTheLastThreeCharacters()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, accepted);
+    const QString path = folder.filePath(name);
+    QCOMPARE(SaveReadingFile(path, {"Ann", 1955, "July", 4}), SaveOutcome::Saved);
+    program->mainWindow()->txtNameF->setText("Bob");
+    platform->fileToOpen = path;
+    QTest::mouseClick(program->mainWindow()->cmdOpen, Qt::LeftButton);
+    Settle();
+    if (accepted) {
+        QVERIFY(platform->messages.isEmpty());
+        QCOMPARE(program->records().UserDetails.Name, "Ann");
+        return;
+    }
+    QCOMPARE(platform->messageTexts(), QStringList{"Please Check The File."});
+    QCOMPARE(platform->messages.first().icon, MessageIcon::Critical);
+    QVERIFY(program->mainWindow()->txtNameM->text().isEmpty());
+}
+
+void ReportWindowTest::cancellingTheOpenChangesNothing()
+{
+    program->mainWindow()->txtNameM->setText("Typed");
+    platform->fileToOpen.reset();
+    QTest::mouseClick(program->mainWindow()->cmdOpen, Qt::LeftButton);
+    Settle();
+    QVERIFY(platform->messages.isEmpty());
+    QCOMPARE(VisibleWindows(), QStringList{"frmMain"});
+    QCOMPARE(program->mainWindow()->txtNameM->text(), "Typed");
+}
+
+void ReportWindowTest::shortFileLeavesTheOtherInputs()
+{
+    frmMain* window = program->mainWindow();
+    Choose(window->cboMonthM, "March");
+    Choose(window->cboDateM, "7");
+    Choose(window->cboYearM, "1950");
+    // Name and year only; then a year line that no list item matches.
+    for (const QByteArray& bytes : {QByteArray("Huu\r\n8@<<\r\n"), QByteArray("Huu\r\nhijk\r\n")}) {
+        platform->fileToOpen = writeFile("short.man", bytes);
+        platform->messages.clear();
+        QTest::mouseClick(window->cmdOpen, Qt::LeftButton);
+        QCOMPARE(window->txtNameM->text(), "Ann");
+        QCOMPARE(window->cboMonthM->currentText(), "March");
+        QCOMPARE(window->cboDateM->currentText(), "7");
+        QCOMPARE(platform->messageTexts(), QStringList{"Please Enter Your Partner's Name"});
+    }
+    QCOMPARE(window->cboYearM->currentText(), "1955");
+}
+
+void ReportWindowTest::openWithoutAPartnerStopsAtValidation()
+{
+    const QString path = folder.filePath("ann.man");
+    QCOMPARE(SaveReadingFile(path, {"Ann", 2000, "January", 1}), SaveOutcome::Saved);
+    platform->fileToOpen = path;
+    QTest::mouseClick(program->mainWindow()->cmdOpen, Qt::LeftButton);
+    Settle();
+    QCOMPARE(platform->messageTexts(), QStringList{"Please Enter Your Partner's Name"});
+    frmMain* window = program->mainWindow();
+    QCOMPARE(window->txtNameM->text(), "Ann");
+    QCOMPARE(window->cboYearM->currentText(), "2000");
+    QVERIFY(program->records().UserDetails.Name.empty());
+}
+
+void ReportWindowTest::fileSavedByTheCliOpensToTheSameReading()
+{
+    const QString path = folder.filePath("cli.man");
+    std::ostringstream out;
+    std::ostringstream err;
+    QCOMPARE(kinmatch_cli::Run({"save", path.toStdString(), "--name", "Ann", "1976-02-29"}, out, err),
+             0);
+    program->mainWindow()->txtNameF->setText("Bob");
+    Choose(program->mainWindow()->cboMonthF, "February");
+    Choose(program->mainWindow()->cboDateF, "29");
+    Choose(program->mainWindow()->cboYearF, "1976");
+    platform->fileToOpen = path;
+    QTest::mouseClick(program->mainWindow()->cmdOpen, Qt::LeftButton);
+    Settle();
+    QCOMPARE(program->records().UserSign, (mmn::PersonSign{11, 3, "Crocodile"}));
+    QCOMPARE(program->resultWindow()->lblResult[0]->text(), "Yellow Rythmic Seed");
+}
+
+QTEST_MAIN(ReportWindowTest)
+#include "tst_report_window.moc"

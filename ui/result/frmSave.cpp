@@ -1,0 +1,104 @@
+#include "frmSave.h"
+
+#include "Look.h"
+#include "Program.h"
+#include "ReadingFileIO.h"
+#include "ReportDocument.h"
+#include "modHelp.h"
+
+#include <QTextEdit>
+
+namespace mmn = modMayanNumerology;
+
+frmSave::frmSave(kinmatch::Program& program, QWidget* owner) : QDialog(owner), program_(program)
+{
+    setObjectName(QStringLiteral("frmSave"));
+    setModal(true);
+    look::FillBackground(this, look::LightYellow);
+    setFont(look::UiFont());
+    setFixedSize(515, 521);
+    kinmatch::Platform& platform = program_.platform();
+
+    const look::TextStyle linkStyle{look::UiFont(), look::LinkBlue, Qt::AlignCenter};
+    auto* Label14 = look::AddLink(this, "Label14",
+                                  QStringLiteral("The Most Popular Online Mystic Discussion Forum"),
+                                  {116, 0, 282, 13}, linkStyle);
+    auto* Label1 = look::AddLink(this, "Label1",
+                                 QStringLiteral("Click Here To Visit %1 Now")
+                                     .arg(modHelp::MainSiteForDisplay()),
+                                 {124, 12, 266, 13}, linkStyle);
+    for (look::LinkLabel* link : {Label14, Label1})
+        connect(link, &look::LinkLabel::clicked, this,
+                [&platform] { modHelp::OpenHomePage(platform); });
+
+    RTB = new QTextEdit(this);
+    RTB->setObjectName(QStringLiteral("RTB"));
+    RTB->setGeometry(2, 26, 511, 409);
+    RTB->setReadOnly(true);
+    RTB->setAccessibleName(QStringLiteral("Report"));
+
+    cmdSave = look::AddButton(this, "cmdSave", QStringLiteral("&Save"), {360, 438, 75, 23});
+    cmdPrint = look::AddButton(this, "cmdPrint", QStringLiteral("&Print"), {437, 438, 75, 23});
+    connect(cmdSave, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmSave::cmdPrint_Click);
+    setTabOrder(RTB, cmdPrint);
+    setTabOrder(cmdPrint, cmdSave);
+
+    auto* fraFullBrand = new QWidget(this);
+    fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
+    fraFullBrand->setGeometry(2, 464, 511, 57);
+    look::FillBackground(fraFullBrand, look::LightYellow);
+    // As in the result window, the co-branding offer lies beneath and stays covered.
+    auto* lblCobrand = look::AddLink(fraFullBrand, "lblCobrand", look::CoBrandCaption(),
+                                     {8, 11, 495, 41}, look::OfferLinkStyle());
+    auto* lblFullBrand = look::AddLink(fraFullBrand, "lblFullBrand", look::FullBrandCaption(),
+                                       {8, 11, 495, 41}, look::OfferLinkStyle());
+    for (QLabel* label : {static_cast<QLabel*>(lblCobrand), static_cast<QLabel*>(lblFullBrand)})
+        look::FillBackground(label, look::LightYellow);
+    connect(lblFullBrand, &look::LinkLabel::clicked, this,
+            [&platform] { modHelp::OpenFullBrandingOffer(platform); });
+    connect(lblCobrand, &look::LinkLabel::clicked, this,
+            [&platform] { modHelp::OpenCoBrandingOffer(platform); });
+
+    // The user's reading, computed again from the stored date: the engine last computed the
+    // partner's.
+    auto& records = program_.records();
+    const mmn::BirthDetails& user = records.UserDetails;
+    const mmn::PersonReading reading =
+        mmn::ComputeReading(records, user.BirthMonth, user.BirthDay, user.BirthYear, true);
+    const auto runs = kinmatch::ComposeReport(user, reading, modHelp::MainSite().toStdString());
+    RTB->setDocument(kinmatch::ReportDocument(runs).release());
+    RTB->document()->setParent(RTB);
+
+    look::FinishWindow(this);
+}
+
+void frmSave::cmdPrint_Click()
+{
+    // Clear any selection so that the whole report prints, not the selected part.
+    QTextCursor cursor = RTB->textCursor();
+    cursor.clearSelection();
+    RTB->setTextCursor(cursor);
+    program_.platform().print(*RTB->document());
+}
+
+void frmSave::cmdSave_Click()
+{
+    kinmatch::Platform& platform = program_.platform();
+    const mmn::BirthDetails& user = program_.records().UserDetails;
+    // Refused before the dialog, so the user is never asked for a file that cannot be written.
+    const QString unstorable = kinmatch::UnstorableCharacter(QString::fromStdString(user.Name));
+    if (!unstorable.isEmpty()) {
+        platform.showMessage(
+            QStringLiteral("The Name Contains \"%1\", Which A Reading File Cannot Hold.")
+                .arg(unstorable),
+            kinmatch::MessageIcon::Critical);
+        return;
+    }
+    const auto path = platform.askFileToSave({QStringLiteral("Kinmatch"),
+                                              QStringLiteral("Mayan Astrology (*.man)"),
+                                              QStringLiteral("man"), true});
+    if (!path || path->isEmpty())
+        return;
+    kinmatch::SaveReadingFile(*path, user);
+}
