@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QTextDocument>
 
+#include <functional>
+
 namespace kinmatch {
 
 struct ShownMessage {
@@ -20,6 +22,7 @@ struct ShownMessage {
 class RecordingPlatform : public Platform {
 public:
     QList<ShownMessage> messages;
+    std::function<void()> onMessage; // runs as each message is shown
     MessageAnswer answer = MessageAnswer::Yes; // for Yes/No questions
 
     QList<FileDialogRequest> openRequests;
@@ -42,6 +45,8 @@ public:
                               MessageButtons buttons) override
     {
         messages.append({text, icon, buttons});
+        if (onMessage)
+            onMessage();
         return buttons == MessageButtons::YesNo ? answer : MessageAnswer::Ok;
     }
     std::optional<QString> askFileToOpen(const FileDialogRequest& request) override

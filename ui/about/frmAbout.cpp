@@ -8,13 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-// Positions in this window are given in twips, 15 to a pixel.
-QRect Twips(int left, int top, int width, int height)
-{
-    return {left / 15, top / 15, width / 15, height / 15};
-}
-} // namespace
+using look::Twips;
 
 frmAbout::frmAbout(kinmatch::Platform& platform, QWidget* owner) : QDialog(owner)
 {

@@ -77,6 +77,12 @@ QGroupBox* AddFrame(QWidget* parent, const char* name, const QString& caption,
 // The blue, bold, underlined, centred style of the offer and forum links.
 TextStyle OfferLinkStyle();
 
+// A rectangle given in twips, 15 to a logical pixel.
+constexpr QRect Twips(int left, int top, int width, int height)
+{
+    return {left / 15, top / 15, width / 15, height / 15};
+}
+
 // Fixes a top-level window to its content's size, gives it the program's title, and centres it
 // on the screen.
 void FinishWindow(QWidget* window);

@@ -3,6 +3,9 @@
 #include "frmAbout.h"
 #include "frmMain.h"
 #include "frmMayanCompatibilityResult.h"
+#include "frmNagScreen2.h"
+#include "RemindOfUpdate.h"
+
 
 #include <QLineEdit>
 
@@ -12,8 +15,14 @@ Program::Program(Platform& platform) : platform_(platform) {}
 
 Program::~Program()
 {
-    delete main_;
-    delete result_;
+    for (const QPointer<QWidget>& window : loaded_)
+        delete window;
+}
+
+void Program::loaded(QWidget* window)
+{
+    std::erase_if(loaded_, [](const QPointer<QWidget>& gone) { return gone.isNull(); });
+    loaded_.emplace_back(window);
 }
 
 bool Program::start()
@@ -24,7 +33,7 @@ bool Program::start()
         return false;
     }
     platform_.seedRandomFromClock();
-    // The update reminder runs here, before any window is shown.
+    modHelp::RemindOfUpdate(platform_);
     showMainWindow()->CoBrand_Randomize();
     return true;
 }
@@ -32,6 +41,7 @@ bool Program::start()
 frmMain* Program::showMainWindow()
 {
     main_ = new frmMain(*this);
+    loaded(main_);
     main_->show();
     main_->txtNameM->setFocus();
     return main_;
@@ -41,9 +51,40 @@ frmMain* Program::mainWindow() const { return main_; }
 
 frmMayanCompatibilityResult* Program::resultWindow()
 {
-    if (!result_)
+    if (!result_) {
         result_ = new frmMayanCompatibilityResult(*this);
+        loaded(result_);
+    }
     return result_;
+}
+
+void Program::showSupportWindow()
+{
+    if (!support_) {
+        support_ = new frmNagScreen2(*this);
+        loaded(support_);
+    }
+    support_->show();
+}
+
+void Program::hideSupportWindow()
+{
+    if (support_)
+        support_->hide();
+}
+
+frmNagScreen2* Program::supportWindow() const { return support_; }
+
+void Program::EndProgram()
+{
+    if (ending_)
+        return;
+    ending_ = true;
+    const auto windows = loaded_;
+    for (const QPointer<QWidget>& window : windows)
+        if (window)
+            window->close();
+    emit programEnded();
 }
 
 void Program::showAboutWindow(QWidget* owner)

@@ -6,8 +6,11 @@
 #include <QObject>
 #include <QPointer>
 
+#include <vector>
+
 class frmMain;
 class frmMayanCompatibilityResult;
+class frmNagScreen2;
 class QWidget;
 
 namespace kinmatch {
@@ -35,11 +38,32 @@ public:
     frmMayanCompatibilityResult* resultWindow();
     void showAboutWindow(QWidget* owner);
 
+    // The support window, shown modeless (created on the first call, unchanged afterwards).
+    void showSupportWindow();
+    // Hides the support window again, if it exists.
+    void hideSupportWindow();
+    frmNagScreen2* supportWindow() const;
+
+    // Unloads every loaded window once, in the order they were loaded, each running its own
+    // close handling, then ends the program through the event loop. A call made while the
+    // windows are being unloaded returns at once.
+    void EndProgram();
+    bool ending() const { return ending_; }
+
+signals:
+    // The last step of EndProgram: whoever runs the event loop ends it.
+    void programEnded();
+
 private:
+    void loaded(QWidget* window);
+
     Platform& platform_;
     modMayanCompatibility::SharedRecords records_;
     QPointer<frmMain> main_;
     QPointer<frmMayanCompatibilityResult> result_;
+    QPointer<frmNagScreen2> support_;
+    std::vector<QPointer<QWidget>> loaded_;
+    bool ending_ = false;
 };
 
 } // namespace kinmatch

@@ -9,6 +9,7 @@
 #include "frmMayanCompatibilityResult.h"
 #include "modHelp.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -222,6 +223,14 @@ void frmMain::cmdCalculate_Click()
     result->ShowComposite(modMayanCompatibility::ComputeComposite(records));
     result->show();
     close();
+    program_.hideSupportWindow();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    if (!program_.ending())
+        program_.showSupportWindow();
+    event->accept();
 }
 
 namespace {

@@ -48,6 +48,10 @@ public:
     look::LinkLabel* lblFullBrand;
     look::LinkLabel* lblCobrand;
 
+protected:
+    // Closing the main window, by any route, brings up the support window.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void Form_Load();
     bool ValidateInputs();

@@ -15,6 +15,9 @@ int main(int argc, char* argv[])
 
     kinmatch::QtPlatform platform;
     kinmatch::Program program(platform);
+    // Ending through the event loop lets settings and files be flushed on the way out.
+    QObject::connect(&program, &kinmatch::Program::programEnded, &app,
+                     [] { QCoreApplication::exit(0); });
     if (!program.start())
         return 0;
     return QApplication::exec();

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTextDocument>
 #include <QUrl>
@@ -52,9 +53,12 @@ QtPlatform::QtPlatform() = default;
 MessageAnswer QtPlatform::showMessage(const QString& text, MessageIcon icon,
                                       MessageButtons buttons)
 {
+    // A carriage return on its own separates lines, as it does in the system's message boxes.
+    QString shown = text;
+    shown.replace(QRegularExpression(QStringLiteral("\r(?!\n)")), QStringLiteral("\n"));
     QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical
                                                   : QMessageBox::Information,
-                    QStringLiteral("Kinmatch"), text,
+                    QStringLiteral("Kinmatch"), shown,
                     buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
                                                      : QMessageBox::Ok,
                     DialogParent());

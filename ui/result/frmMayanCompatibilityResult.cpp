@@ -6,6 +6,7 @@
 #include "frmSave.h"
 #include "modHelp.h"
 
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QIcon>
 #include <QMenuBar>
@@ -122,4 +123,12 @@ void frmMayanCompatibilityResult::cmdBack_Click()
 {
     program_.showMainWindow();
     close();
+    program_.hideSupportWindow();
+}
+
+void frmMayanCompatibilityResult::closeEvent(QCloseEvent* event)
+{
+    if (!program_.ending())
+        program_.showSupportWindow();
+    event->accept();
 }

@@ -35,6 +35,10 @@ public:
     // The picture of a seal (1..20), for the display's pixel density.
     static QPixmap SealPicture(int seal, qreal devicePixelRatio);
 
+protected:
+    // Closing the result window, by any route, brings up the support window.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     kinmatch::Program& program_;
 };

@@ -1,0 +1,61 @@
+#include "RemindOfUpdate.h"
+
+#include "Scrambler.h"
+#include "modHelp.h"
+
+#include <QLocale>
+
+namespace modHelp {
+namespace {
+
+QString Scrambled(const QString& text)
+{
+    return QString::fromStdString(ScrambleText(text.toStdString()).value_or(std::string()));
+}
+
+QString Unscrambled(const QString& text)
+{
+    return QString::fromStdString(UnscrambleText(text.toStdString()).value_or(std::string()));
+}
+
+// The date is kept as ISO 8601 so that a change of locale never makes it unreadable; a value
+// written by an older version in the locale's short date format is still understood, with a
+// two-digit year taken in the century that puts it nearest to today.
+QDate RecordedDate(const QString& text, const QDate& today)
+{
+    const QDate iso = QDate::fromString(text, Qt::ISODate);
+    if (iso.isValid())
+        return iso;
+    QDate local = QLocale::system().toDate(text, QLocale::ShortFormat);
+    while (local.isValid() && local.year() < today.year() - 50)
+        local = local.addYears(100);
+    return local;
+}
+
+} // namespace
+
+void RemindOfUpdate(kinmatch::Platform& platform)
+{
+    const QString key = Scrambled(QStringLiteral("Duration"));
+    const QDate today = platform.today();
+    const auto recordToday = [&] {
+        platform.writeSetting(key, Scrambled(today.toString(Qt::ISODate)));
+    };
+
+    const QDate recorded = RecordedDate(Unscrambled(platform.readSetting(key)), today);
+    // A first start, a removed value, or one that cannot be read: start counting from today.
+    if (!recorded.isValid()) {
+        recordToday();
+        return;
+    }
+    const qint64 days = today.daysTo(recorded);
+    if (days >= -14 && days <= 14)
+        return;
+    const kinmatch::MessageAnswer answer = platform.showMessage(
+        UpdateQuestion, kinmatch::MessageIcon::Information, kinmatch::MessageButtons::YesNo);
+    recordToday();
+    if (answer == kinmatch::MessageAnswer::Yes)
+        OpenDownloadPage(platform);
+}
+
+} // namespace modHelp

@@ -1,0 +1,45 @@
+#include "modTellAFriend.h"
+
+#include "Blanks.h"
+#include "modHelp.h"
+
+#include <QUrl>
+
+namespace modTellAFriend {
+
+ReferAFriendOutcome SendReferAFriendRequest(const ReferAFriendForm& form)
+{
+    using kinmatch::TrimBlanks;
+    const QString taf1 = TrimBlanks(form.name);
+    const QString taf2 = TrimBlanks(form.email);
+    const QString taf3 = TrimBlanks(form.message);
+    const QString taf4 = TrimBlanks(form.friendName);
+    const QString taf5 = TrimBlanks(form.friendEmail);
+
+    if (taf2 == taf5)
+        return {QStringLiteral("Please Enter Distinct Email Addresses"), {}};
+    for (const QChar required : {QLatin1Char('@'), QLatin1Char('.')})
+        if (!taf2.contains(required) || !taf5.contains(required))
+            return {QStringLiteral("Please Enter Proper Email Address"), {}};
+    if (taf1.isEmpty() || taf1 == QLatin1String("Your Name"))
+        return {QStringLiteral("Please Enter Your Name"), {}};
+    if (taf3.isEmpty() || taf3 == QLatin1String("Your Message"))
+        return {QStringLiteral("Please Enter Your Message"), {}};
+    if (taf4.isEmpty() || taf4 == QLatin1String("Friend's Name"))
+        return {QStringLiteral("Please Enter Your Friend's Name"), {}};
+
+    // Each value is percent-encoded, so that "&", "#", "%" or a line break in it can neither
+    // cut the request short nor add fields to it.
+    const auto value = [](const QString& text) {
+        return QString::fromLatin1(QUrl::toPercentEncoding(text));
+    };
+    const QString address = modHelp::MainSite() + QStringLiteral("/ostra-refer-a-friend.php?") +
+                            QStringLiteral("taf1=") + value(taf1) + QStringLiteral("&taf2=") +
+                            value(taf2) + QStringLiteral("&taf3=") + value(taf3) +
+                            QStringLiteral("&taf4=") + value(taf4) + QStringLiteral("&taf5=") +
+                            value(taf5) + QStringLiteral("&taf6=") + modHelp::ProgramSite() +
+                            QLatin1Char('/');
+    return {{}, address};
+}
+
+} // namespace modTellAFriend
