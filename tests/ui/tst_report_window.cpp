@@ -49,6 +49,7 @@ private slots:
     void shortFileLeavesTheOtherInputs();
     void openWithoutAPartnerStopsAtValidation();
     void fileSavedByTheCliOpensToTheSameReading();
+    void readingFileGivenAtStartUp();
 
 private:
     // Generates a reading, opens the report window and runs inspect on it before closing it.
@@ -388,6 +389,29 @@ void ReportWindowTest::fileSavedByTheCliOpensToTheSameReading()
     Settle();
     QCOMPARE(program->records().UserSign, (mmn::PersonSign{11, 3, "Crocodile"}));
     QCOMPARE(program->resultWindow()->lblResult[0]->text(), "Yellow Rythmic Seed");
+}
+
+void ReportWindowTest::readingFileGivenAtStartUp()
+{
+    program.reset(); // one program at a time
+    Settle();
+    const QString good = folder.filePath("start.man");
+    QCOMPARE(SaveReadingFile(good, {"Ann", 1976, "February", 29}), SaveOutcome::Saved);
+    const QString wrongCase = folder.filePath("start.MAN");
+    QVERIFY(QFile::copy(good, wrongCase));
+    for (const auto& [path, message] : {std::pair{good, "Please Enter Your Partner's Name"},
+                                        std::pair{wrongCase, "Please Check The File."}}) {
+        RecordingPlatform starting;
+        Program started(starting);
+        QVERIFY(started.start(path));
+        QCOMPARE(starting.messageTexts(), QStringList{QString::fromLatin1(message)});
+        const bool read = QString::fromLatin1(message).startsWith("Please Enter");
+        QCOMPARE(started.mainWindow()->txtNameM->text(), read ? "Ann" : "");
+        QCOMPARE(started.mainWindow()->cboYearM->currentText(), read ? "1976" : "1900");
+        started.EndProgram();
+        Settle();
+    }
+    program = std::make_unique<Program>(*platform);
 }
 
 QTEST_MAIN(ReportWindowTest)

@@ -9,6 +9,7 @@
 #include "frmNagScreen2.h"
 #include "modTellAFriend.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -214,6 +215,10 @@ void SupportTest::layoutAndTabOrder()
     auto* frame = Child<QGroupBox>(window, "Frame2");
     QVERIFY(window->txtMessage->geometry().top() > frame->height());
     QCOMPARE(window->txtEmail->text(), "Your Email Address");
+    for (QWidget* control : window->findChildren<QWidget*>())
+        if ((control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(window))
+            QVERIFY2(!QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty(),
+                     qPrintable(control->objectName()));
     QCOMPARE(window->txtMessage->toPlainText(), "Your Message\n");
     QVERIFY(platform->openedAddresses.isEmpty()); // leaving opens no page
 }
@@ -252,6 +257,10 @@ void SupportTest::placeholdersEmptyOnFocusAndReturn()
     window->txtEmail->setFocus();
     window->txtName->setFocus();
     QCOMPARE(window->txtEmail->text(), "Your Email Address");
+    for (QWidget* control : window->findChildren<QWidget*>())
+        if ((control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(window))
+            QVERIFY2(!QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty(),
+                     qPrintable(control->objectName()));
     window->txtName->setText("  Your Name ");
     window->txtEmail->setFocus();
     window->txtName->setFocus();

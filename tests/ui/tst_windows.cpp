@@ -4,6 +4,7 @@
 #include "frmMain.h"
 #include "frmMayanCompatibilityResult.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
@@ -51,6 +52,7 @@ private slots:
     void aboutClosesWithEnterAndEsc_data();
     void aboutClosesWithEnterAndEsc();
     void resultWindowLayout();
+    void everyControlHasAnAccessibleName();
 
 private:
     frmMain* mainWindow() { return program->mainWindow(); }
@@ -514,6 +516,39 @@ void WindowsTest::resultWindowLayout()
     QCOMPARE(result->cmdBack->geometry(), QRect(568, 19, 73, 25));
     QCOMPARE(result->lblResult[1]->geometry(), QRect(136, 51, 485, 157));
     QCOMPARE(Child<QLabel>(result, "Label1_0")->text(), "Your Mayan Day Sign ");
+}
+
+namespace {
+QStringList Unnamed(QWidget* window)
+{
+    QStringList unnamed;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        auto* label = qobject_cast<QLabel*>(widget);
+        const bool shown = widget->isVisibleTo(window);
+        const bool takesFocus = widget->focusPolicy() & Qt::TabFocus;
+        const bool showsSomething = label && (!label->text().isEmpty() || !label->pixmap().isNull());
+        if (!shown || !(takesFocus || showsSomething))
+            continue;
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        if (!accessible || accessible->text(QAccessible::Name).isEmpty())
+            unnamed << widget->objectName() + "/" + widget->metaObject()->className();
+    }
+    return unnamed;
+}
+} // namespace
+
+void WindowsTest::everyControlHasAnAccessibleName()
+{
+    QCOMPARE(Unnamed(mainWindow()), QStringList());
+    {
+        frmAbout about(*platform, mainWindow());
+        QCOMPARE(Unnamed(&about), QStringList());
+    }
+    frmMayanCompatibilityResult* result =
+        generateFor("Ann", {1955, "July", 4}, "Bob", {2000, "January", 1});
+    QCOMPARE(Unnamed(result), QStringList());
+    QCOMPARE(result->picMayanSign->accessibleName(), "Blue Monkey");
+    QVERIFY(result->picMayanSign->accessibleDescription().contains("Blue Monkey"));
 }
 
 QTEST_MAIN(WindowsTest)

@@ -25,7 +25,7 @@ void Program::loaded(QWidget* window)
     loaded_.emplace_back(window);
 }
 
-bool Program::start()
+bool Program::start(const QString& readingFile)
 {
     if (!platform_.takeSingleInstanceLock()) {
         platform_.showMessage(QStringLiteral("Application is already running"),
@@ -34,7 +34,10 @@ bool Program::start()
     }
     platform_.seedRandomFromClock();
     modHelp::RemindOfUpdate(platform_);
-    showMainWindow()->CoBrand_Randomize();
+    frmMain* main = showMainWindow();
+    main->CoBrand_Randomize();
+    if (!readingFile.isEmpty())
+        main->OpenReadingFile(readingFile);
     return true;
 }
 

@@ -25,8 +25,9 @@ public:
     ~Program() override;
 
     // The start-up sequence. False when another copy is running: the user has been told and
-    // no window was shown.
-    bool start();
+    // no window was shown. A reading file given to the program is opened once the main window
+    // is up, as the open command would.
+    bool start(const QString& readingFile = {});
 
     Platform& platform() { return platform_; }
     modMayanCompatibility::SharedRecords& records() { return records_; }

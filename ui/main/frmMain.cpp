@@ -251,12 +251,18 @@ void frmMain::cmdOpen_Click()
                                               QStringLiteral("man"), false});
     if (!path || path->isEmpty())
         return;
+    OpenReadingFile(*path);
+}
+
+void frmMain::OpenReadingFile(const QString& path)
+{
     // Only the name's last three characters are examined, and in this letter case.
-    if (!path->endsWith(QLatin1String("man"), Qt::CaseSensitive)) {
-        platform.showMessage(QStringLiteral("Please Check The File."), MessageIcon::Critical);
+    if (!path.endsWith(QLatin1String("man"), Qt::CaseSensitive)) {
+        program_.platform().showMessage(QStringLiteral("Please Check The File."),
+                                        MessageIcon::Critical);
         return;
     }
-    const auto lines = kinmatch::LoadReadingFile(*path);
+    const auto lines = kinmatch::LoadReadingFile(path);
     txtNameM->setText(lines[0]);
     SetListText(cboYearM, lines[1]);
     SetListText(cboMonthM, lines[2]);

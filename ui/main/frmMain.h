@@ -26,6 +26,9 @@ public:
 
     void cmdCalculate_Click();
     void cmdOpen_Click();
+    // The open command after its dialog: checks the name, fills in the user's inputs from the
+    // file and runs the generate command.
+    void OpenReadingFile(const QString& path);
 
     // One person's inputs.
     struct PersonControls {

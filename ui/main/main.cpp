@@ -18,7 +18,9 @@ int main(int argc, char* argv[])
     // Ending through the event loop lets settings and files be flushed on the way out.
     QObject::connect(&program, &kinmatch::Program::programEnded, &app,
                      [] { QCoreApplication::exit(0); });
-    if (!program.start())
+    // A desktop opens a reading file with "kinmatch FILE.man".
+    const QStringList arguments = QApplication::arguments();
+    if (!program.start(arguments.size() > 1 ? arguments.at(1) : QString()))
         return 0;
     return QApplication::exec();
 }

@@ -109,7 +109,9 @@ void frmMayanCompatibilityResult::ShowComposite(const modMayanCompatibility::Res
     }
     picMayanSign->setPixmap(SealPicture(display.picture, devicePixelRatioF()));
     const auto seal = modMayanCompatibility::SealTable[std::size_t(display.picture - 1)].SealName;
-    picMayanSign->setAccessibleName(QString::fromLatin1(seal.data(), qsizetype(seal.size())));
+    const QString sealName = QString::fromLatin1(seal.data(), qsizetype(seal.size()));
+    picMayanSign->setAccessibleName(sealName);
+    picMayanSign->setAccessibleDescription(QStringLiteral("The picture of the %1 seal").arg(sealName));
     picMayanSign->setProperty("sealPicture", display.picture);
 }
 
