@@ -6,7 +6,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 runs=${1:-9}
 source "$root/scripts/setup.sh"
-kinmatch_install_missing xvfb xdotool python3-xlib
+kinmatch_install_missing xvfb xdotool x11-utils python3-xlib
 kinmatch_build >/dev/null
 
 work=$(mktemp -d)

@@ -4,11 +4,17 @@
 KINMATCH_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 KINMATCH_BUILD=$KINMATCH_ROOT/build
 
-# Debian packages: the toolchain, Qt 6, the fonts the windows ask for, and what the tests use
-# (poppler-utils reads printed PDFs back).
-KINMATCH_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev
-                   fonts-dejavu-core poppler-utils)
+# Debian packages: the toolchain, Qt 6 with its X11 platform plugin, and the fonts the windows
+# ask for.
+KINMATCH_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
+                   libgl-dev fonts-dejavu-core)
+# What the tests use beyond the build: poppler-utils reads printed PDFs back; Xvfb, xdotool and
+# CUPS-PDF drive the whole program; the validators, dpkg-dev and file check the installation
+# and the .deb.
+KINMATCH_TEST_PACKAGES=(poppler-utils xvfb xdotool x11-utils cups printer-driver-cups-pdf
+                        desktop-file-utils appstream shared-mime-info dpkg-dev file)
 
+# kinmatch_install_missing [extra packages...]
 kinmatch_install_missing() {
     local missing=()
     for package in "${KINMATCH_PACKAGES[@]}" "$@"; do
@@ -22,6 +28,13 @@ kinmatch_install_missing() {
     "${sudo[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
         "${missing[@]}"
+}
+
+# The test packages are worth having but not worth failing over: a test whose tools are missing
+# says so and is skipped.
+kinmatch_install_test_tools() {
+    kinmatch_install_missing "${KINMATCH_TEST_PACKAGES[@]}" ||
+        echo "warning: could not install all of ${KINMATCH_TEST_PACKAGES[*]}" >&2
 }
 
 # kinmatch_build [cmake options...]
