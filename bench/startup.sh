@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Start-up, memory and generate-command figures for Kinmatch beside a bare Qt window, measured in
-# one run on a private Xvfb display. Prints the medians and Kinmatch's ratio to the bare window.
+# Start-up, memory and generate-command figures for Kinmatch beside a bare Qt window (and the same
+# window showing one line of text), measured in one run on a private Xvfb display. Prints the
+# medians and Kinmatch's ratios to both.
 #   bench/startup.sh [RUNS]      (default 9 runs of each)
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -24,19 +25,22 @@ probe startup "Bare window" "$KINMATCH_BUILD/bench/bare_window" >/dev/null
 probe generate "Kinmatch v1.10" "$KINMATCH_BUILD/kinmatch" >/dev/null
 for _ in $(seq "$runs"); do
     probe startup "Bare window" "$KINMATCH_BUILD/bench/bare_window" >>"$work/bare"
+    probe startup "Bare window" "$KINMATCH_BUILD/bench/bare_window" --text >>"$work/text"
     probe generate "Kinmatch v1.10" "$KINMATCH_BUILD/kinmatch" >>"$work/kinmatch"
 done
 
-python3 - "$work/bare" "$work/kinmatch" <<'PY'
+/usr/bin/python3 - "$work/bare" "$work/text" "$work/kinmatch" <<'PY'
 import statistics, sys
 def load(path):
     rows = [dict(item.split("=") for item in line.split()) for line in open(path)]
     return {key: statistics.median(float(row[key]) for row in rows) for key in rows[0]}
-bare, kinmatch = load(sys.argv[1]), load(sys.argv[2])
-print(f"{'median':<22}{'bare window':>14}{'kinmatch':>12}{'ratio':>8}")
-print(f"{'start-up (ms)':<22}{bare['startup_ms']:>14.1f}{kinmatch['startup_ms']:>12.1f}"
-      f"{kinmatch['startup_ms'] / bare['startup_ms']:>8.2f}")
-print(f"{'resident memory (MiB)':<22}{bare['rss_kib'] / 1024:>14.1f}{kinmatch['rss_kib'] / 1024:>12.1f}"
-      f"{kinmatch['rss_kib'] / bare['rss_kib']:>8.2f}")
-print(f"{'generate (ms)':<22}{'':>14}{kinmatch['generate_ms']:>12.1f}")
+bare, text, kinmatch = (load(path) for path in sys.argv[1:4])
+print(f"{'median':<24}{'bare window':>12}{'with text':>11}{'kinmatch':>10}{'ratio':>7}{'to text':>9}")
+def row(name, key, scale=1.0):
+    b, t, k = bare[key] / scale, text[key] / scale, kinmatch[key] / scale
+    print(f"{name:<24}{b:>12.1f}{t:>11.1f}{k:>10.1f}{k / b:>7.2f}{k / t:>9.2f}")
+row("start-up (ms)", "startup_ms")
+row("resident memory (MiB)", "rss_kib", 1024)
+print(f"{'generate (ms)':<24}{'':>12}{'':>11}{kinmatch['generate_ms']:>10.1f}")
+print("ratio: kinmatch to the bare window; to text: kinmatch to the bare window showing text")
 PY

@@ -70,7 +70,7 @@ def start(d, root, command, title):
 
 def main():
     kind, title = sys.argv[1], sys.argv[2]
-    command = sys.argv[3:]
+    command = sys.argv[3:]  # the program and its arguments
     d = display.Display()
     root = d.screen().root
     root.change_attributes(event_mask=X.SubstructureNotifyMask)
