@@ -33,6 +33,7 @@ int main()
         milliseconds.push_back(std::chrono::duration<double, std::milli>(elapsed).count());
     }
     std::sort(milliseconds.begin(), milliseconds.end());
-    std::printf("readings of %ld dates: median %.2f ms, best %.2f ms over %d rounds (checksum %ld)\n",
-                dates, milliseconds[rounds / 2], milliseconds.front(), rounds, checksum);
+    std::printf(
+        "readings of %ld dates: median %.2f ms, best %.2f ms over %d rounds (checksum %ld)\n",
+        dates, milliseconds[rounds / 2], milliseconds.front(), rounds, checksum);
 }

@@ -175,7 +175,8 @@ std::string Match(const ParsedArguments& parsed)
     const Located user = Locate(DateArgument(parsed.positional[0]));
     const Located partner = Locate(DateArgument(parsed.positional[1]));
     const mmc::CompositeReading composite = mmc::CompositeOf(user.dated.sign, partner.dated.sign);
-    const mmc::SealRow& seal = mmc::SealTable[static_cast<std::size_t>(composite.CompositeSeal - 1)];
+    const mmc::SealRow& seal =
+        mmc::SealTable[static_cast<std::size_t>(composite.CompositeSeal - 1)];
 
     if (parsed.has("--json")) {
         return JsonObject()
@@ -298,8 +299,8 @@ std::string Save(const ParsedArguments& parsed)
     const mmn::BirthDetails details = DetailsFromArguments(parsed.options.at("--name"));
     const QString unstorable = kinmatch::UnstorableCharacter(QString::fromStdString(details.Name));
     if (!unstorable.isEmpty())
-        throw UsageError("a reading file cannot hold the character '" +
-                         unstorable.toStdString() + "' of the name");
+        throw UsageError("a reading file cannot hold the character '" + unstorable.toStdString() +
+                         "' of the name");
     if (kinmatch::SaveReadingFile(QString::fromStdString(file), details) !=
         kinmatch::SaveOutcome::Saved)
         throw UsageError("cannot write '" + file + "'");

@@ -28,7 +28,8 @@ ResultDisplay ResultDisplayOf(const CompositeReading& composite, const PersonSig
 {
     const SealRow& seal = SealTable[static_cast<std::size_t>(composite.CompositeSeal - 1)];
     return {{composite.CompositeName, std::string(seal.SealDescription), user.EnglishName,
-             std::to_string(user.DayNumber), partner.EnglishName, std::to_string(partner.DayNumber)},
+             std::to_string(user.DayNumber), partner.EnglishName,
+             std::to_string(partner.DayNumber)},
             composite.CompositeSeal};
 }
 

@@ -28,8 +28,8 @@ struct SealRow {
 extern const std::array<SealRow, SealCount> SealTable;
 
 inline constexpr std::array<std::string_view, ToneCount> ToneTable = {
-    "Magnetic", "Lunar",     "Electric", "Self-Existing", "Overtone", "Rythmic", "Resonant",
-    "Galactic", "Solar",     "Planetary", "Spectral",     "Crystal",  "Cosmic"};
+    "Magnetic", "Lunar", "Electric",  "Self-Existing", "Overtone", "Rythmic", "Resonant",
+    "Galactic", "Solar", "Planetary", "Spectral",      "Crystal",  "Cosmic"};
 
 // A sum above the limit is replaced once by the sum of its two decimal digits.
 constexpr int ReduceSum(int sum, int limit)

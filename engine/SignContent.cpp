@@ -146,8 +146,7 @@ const std::array<SignRow, SignCount> SignTable = {{
      "for pleasure that can lead them to excess, jealousy or a wish to possess what they love. "
      "When they tend their seeds with care and patience, they reap a harvest that feeds many.",
      "Queen Elizabeth II, Greta Garbo"},
-    {"KAN - (CHICCHAN)", "Serpent", "Forceful, powerful and charismatic", "Amethyst",
-     "Resolution",
+    {"KAN - (CHICCHAN)", "Serpent", "Forceful, powerful and charismatic", "Amethyst", "Resolution",
      "The Serpent is the fifth sign of the Mayan day count and belongs to the east. It is the sign "
      "of life force, of instinct and of the energy that rises through the body. Its natives are "
      "forceful and charismatic; they have a magnetic presence and a powerful will. They sense "

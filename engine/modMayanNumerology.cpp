@@ -31,9 +31,9 @@ KinPlace LocateInCount(std::string_view month, int day, int year)
         sum -= CountLength;
 
     const KinRow row = KinTable(sum);
-    const auto signRow =
-        std::find_if(SignTable.begin(), SignTable.end(),
-                     [&](const SignRow& sign) { return sign.SignName == row.SignName; });
+    const auto signRow = std::find_if(SignTable.begin(), SignTable.end(), [&](const SignRow& sign) {
+        return sign.SignName == row.SignName;
+    });
     return {sum, row.SignName, static_cast<std::int16_t>(signRow - SignTable.begin() + 1),
             row.dayNumber};
 }
@@ -74,9 +74,8 @@ DateProblem CheckDayOfMonth(int year, int monthIndex, int day)
         return day > lastDay ? DateProblem::NoSuchDayInFebruary : DateProblem::None;
     }
     constexpr std::array thirtyDayMonths = {3, 5, 8, 10};
-    const bool hasThirtyDays =
-        std::find(thirtyDayMonths.begin(), thirtyDayMonths.end(), monthIndex) !=
-        thirtyDayMonths.end();
+    const bool hasThirtyDays = std::find(thirtyDayMonths.begin(), thirtyDayMonths.end(),
+                                         monthIndex) != thirtyDayMonths.end();
     return hasThirtyDays && day == 31 ? DateProblem::NoThirtyFirst : DateProblem::None;
 }
 

@@ -59,7 +59,8 @@ inline constexpr std::array<std::int16_t, LastYear - FirstYear + 1> YearCode = [
 // from March to February, folded once past 260; days a month lacks are 0. 29 February is 105
 // whatever the year: the engine never asks whether a year is a leap year.
 inline constexpr std::array<std::array<std::int16_t, 31>, 12> MonthDayValue = [] {
-    constexpr std::array<int, 12> lengthsFromMarch = {31, 30, 31, 30, 31, 31, 30, 31, 30, 31, 31, 29};
+    constexpr std::array<int, 12> lengthsFromMarch = {31, 30, 31, 30, 31, 31,
+                                                      30, 31, 30, 31, 31, 29};
     std::array<std::array<std::int16_t, 31>, 12> values{};
     int daysFromFirstOfMarch = 0;
     for (int i = 0; i < 12; ++i) {

@@ -32,7 +32,8 @@ std::array<QString, 4> LoadReadingFile(const QString& path)
     QByteArray bytes;
     if (file.open(QIODevice::ReadOnly))
         bytes = file.read(qint64(ReadingFileReadLimit));
-    const auto lines = DecodeReadingFile(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    const auto lines =
+        DecodeReadingFile(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     std::array<QString, 4> texts;
     for (std::size_t i = 0; i < lines.size(); ++i)
         texts[i] = QString::fromStdString(lines[i]);

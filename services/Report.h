@@ -15,9 +15,9 @@ struct Rgb {
     friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
-inline constexpr Rgb LabelColour{128, 0, 128};  // magenta
-inline constexpr Rgb HeadingColour{0, 128, 0};  // green
-inline constexpr Rgb ValueColour{0, 0, 0};      // black
+inline constexpr Rgb LabelColour{128, 0, 128}; // magenta
+inline constexpr Rgb HeadingColour{0, 128, 0}; // green
+inline constexpr Rgb ValueColour{0, 0, 0};     // black
 
 struct ReportRun {
     std::string text; // "\n" ends a line

@@ -7,8 +7,7 @@
 namespace modHelp {
 namespace {
 
-template <unsigned char (*Shift)(unsigned char)>
-std::string ShiftBytes(std::string_view bytes)
+template <unsigned char (*Shift)(unsigned char)> std::string ShiftBytes(std::string_view bytes)
 {
     std::string result(bytes.size(), '\0');
     std::transform(bytes.begin(), bytes.end(), result.begin(), [](char byte) {
@@ -28,9 +27,21 @@ std::optional<std::string> ShiftText(std::string_view text)
 
 } // namespace
 
-std::string ScrambleBytes(std::string_view bytes) { return ShiftBytes<ScrambleCode>(bytes); }
-std::string UnscrambleBytes(std::string_view bytes) { return ShiftBytes<UnscrambleCode>(bytes); }
-std::optional<std::string> ScrambleText(std::string_view text) { return ShiftText<ScrambleCode>(text); }
-std::optional<std::string> UnscrambleText(std::string_view text) { return ShiftText<UnscrambleCode>(text); }
+std::string ScrambleBytes(std::string_view bytes)
+{
+    return ShiftBytes<ScrambleCode>(bytes);
+}
+std::string UnscrambleBytes(std::string_view bytes)
+{
+    return ShiftBytes<UnscrambleCode>(bytes);
+}
+std::optional<std::string> ScrambleText(std::string_view text)
+{
+    return ShiftText<ScrambleCode>(text);
+}
+std::optional<std::string> UnscrambleText(std::string_view text)
+{
+    return ShiftText<UnscrambleCode>(text);
+}
 
 } // namespace modHelp

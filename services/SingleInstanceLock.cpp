@@ -11,7 +11,10 @@ SingleInstanceLock::SingleInstanceLock(const QString& path) : lock_(path)
     lock_.setStaleLockTime(0);
 }
 
-bool SingleInstanceLock::tryLock() { return lock_.tryLock(0); }
+bool SingleInstanceLock::tryLock()
+{
+    return lock_.tryLock(0);
+}
 
 QString SingleInstanceLock::DefaultPath()
 {

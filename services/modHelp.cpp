@@ -2,9 +2,18 @@
 
 namespace modHelp {
 
-QString MainSite() { return QStringLiteral(KINMATCH_MAIN_SITE); }
-QString HelpSite() { return QStringLiteral(KINMATCH_HELP_SITE); }
-QString ProgramSite() { return QStringLiteral(KINMATCH_PROGRAM_SITE); }
+QString MainSite()
+{
+    return QStringLiteral(KINMATCH_MAIN_SITE);
+}
+QString HelpSite()
+{
+    return QStringLiteral(KINMATCH_HELP_SITE);
+}
+QString ProgramSite()
+{
+    return QStringLiteral(KINMATCH_PROGRAM_SITE);
+}
 
 QString MainSiteForDisplay()
 {
@@ -18,7 +27,10 @@ void OpenWebPage(kinmatch::Platform& platform, const QString& address)
     platform.openWebAddress(address);
 }
 
-void OpenHomePage(kinmatch::Platform& platform) { OpenWebPage(platform, MainSite()); }
+void OpenHomePage(kinmatch::Platform& platform)
+{
+    OpenWebPage(platform, MainSite());
+}
 
 void OpenSoftwareCatalogue(kinmatch::Platform& platform)
 {

@@ -1,5 +1,5 @@
-#include "KinmatchCli.h"
 #include "Json.h"
+#include "KinmatchCli.h"
 #include "modMayanCompatibility.h"
 
 #include "ReadingFile.h"
@@ -7,10 +7,10 @@
 
 #include <QFile>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QJsonObject>
 #include <QTest>
 
 #include <sstream>
@@ -96,9 +96,10 @@ void CliTest::readingJson()
     QCOMPARE(json.value(QLatin1String("DaySign")).toInt(), daySign);
     QCOMPARE(json.value(QLatin1String("DayNumber")).toInt(), dayNumber);
     QCOMPARE(json.value(QLatin1String("EnglishName")).toString(), englishName);
-    const QStringList keys = {"KinIndex", "DaySign", "DayNumber", "SignName", "EnglishName",
-                              "Keywords", "Gemstone", "Significance", "NumberDescription",
-                              "SignDescription", "FamousPersonalities"};
+    const QStringList keys = {
+        "KinIndex",          "DaySign",         "DayNumber",          "SignName",
+        "EnglishName",       "Keywords",        "Gemstone",           "Significance",
+        "NumberDescription", "SignDescription", "FamousPersonalities"};
     for (const QString& key : keys)
         QVERIFY2(json.contains(key), qPrintable(key));
     QCOMPARE(json.size(), keys.size());
@@ -120,12 +121,15 @@ void CliTest::matchJson_data()
     QTest::addColumn<int>("tone");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("picture");
-    QTest::newRow("Dog 9 and Star 13") << "1955-07-04" << "2000-01-01" << 11 << 4
-                                       << "Blue Self-Existing Monkey" << "11Chuen.jpg";
-    QTest::newRow("Earth 11 and Monkey 6") << "1900-03-01" << "2016-12-31" << 8 << 8
-                                           << "Yellow Galactic Star" << "08Lamat.jpg";
-    QTest::newRow("the same date twice") << "1976-02-29" << "1976-02-29" << 4 << 6
-                                         << "Yellow Rythmic Seed" << "04Kan.jpg";
+    QTest::newRow("Dog 9 and Star 13") << "1955-07-04"
+                                       << "2000-01-01" << 11 << 4 << "Blue Self-Existing Monkey"
+                                       << "11Chuen.jpg";
+    QTest::newRow("Earth 11 and Monkey 6") << "1900-03-01"
+                                           << "2016-12-31" << 8 << 8 << "Yellow Galactic Star"
+                                           << "08Lamat.jpg";
+    QTest::newRow("the same date twice") << "1976-02-29"
+                                         << "1976-02-29" << 4 << 6 << "Yellow Rythmic Seed"
+                                         << "04Kan.jpg";
 }
 
 void CliTest::matchJson()
@@ -136,12 +140,14 @@ void CliTest::matchJson()
     QFETCH(int, tone);
     QFETCH(QString, name);
     QFETCH(QString, picture);
-    const QJsonObject json = RunJson({QStringLiteral("match"), user, partner, QStringLiteral("--json")});
+    const QJsonObject json =
+        RunJson({QStringLiteral("match"), user, partner, QStringLiteral("--json")});
     QCOMPARE(json.value(QLatin1String("CompositeSeal")).toInt(), seal);
     QCOMPARE(json.value(QLatin1String("CompositeTone")).toInt(), tone);
     QCOMPARE(json.value(QLatin1String("CompositeName")).toString(), name);
     QCOMPARE(json.value(QLatin1String("Picture")).toString(), picture);
-    const auto description = modMayanCompatibility::SealTable[std::size_t(seal - 1)].SealDescription;
+    const auto description =
+        modMayanCompatibility::SealTable[std::size_t(seal - 1)].SealDescription;
     QCOMPARE(json.value(QLatin1String("SealDescription")).toString(),
              QString::fromUtf8(description.data(), qsizetype(description.size())));
     const QJsonObject userJson = json.value(QLatin1String("user")).toObject();
@@ -188,18 +194,18 @@ void CliTest::badInput_data()
     QTest::newRow("no leading zeros") << QStringList{"reading", "1955-7-4"} << "YYYY-MM-DD";
     QTest::newRow("letters") << QStringList{"reading", "1955-0a-04"} << "YYYY-MM-DD";
     QTest::newRow("year before the count") << QStringList{"reading", "1899-12-31"} << "1900..2016";
-    QTest::newRow("year after the count") << QStringList{"match", "1955-07-04", "2017-01-01"}
-                                          << "1900..2016";
+    QTest::newRow("year after the count")
+        << QStringList{"match", "1955-07-04", "2017-01-01"} << "1900..2016";
     QTest::newRow("month 13") << QStringList{"reading", "1955-13-01"} << "month 13";
     QTest::newRow("month 00") << QStringList{"reading", "1955-00-01"} << "month 0";
     QTest::newRow("day 00") << QStringList{"reading", "1955-01-00"} << "no day 0";
     QTest::newRow("day 32") << QStringList{"reading", "1955-01-32"} << "no day 32";
-    QTest::newRow("29 February 1900 never existed") << QStringList{"reading", "1900-02-29"}
-                                                    << "February 1900 has no day 29";
+    QTest::newRow("29 February 1900 never existed")
+        << QStringList{"reading", "1900-02-29"} << "February 1900 has no day 29";
     QTest::newRow("29 February 1901") << QStringList{"reading", "1901-02-29"} << "day 29";
     QTest::newRow("31 April") << QStringList{"reading", "1980-04-31"} << "April 1980 has no day 31";
-    QTest::newRow("31 November for the partner") << QStringList{"match", "1980-01-01", "1980-11-31"}
-                                                 << "November";
+    QTest::newRow("31 November for the partner")
+        << QStringList{"match", "1980-01-01", "1980-11-31"} << "November";
 }
 
 void CliTest::badInput()
@@ -217,11 +223,12 @@ void CliTest::badInput()
 
 void CliTest::jsonEscaping()
 {
-    const QJsonObject json = QJsonDocument::fromJson(
-        QByteArray::fromStdString(kinmatch_cli::JsonObject()
-                                      .add("text", "a \"quote\", a \\ and\r\n\t\x01 end")
-                                      .str()))
-                                 .object();
+    const QJsonObject json =
+        QJsonDocument::fromJson(
+            QByteArray::fromStdString(kinmatch_cli::JsonObject()
+                                          .add("text", "a \"quote\", a \\ and\r\n\t\x01 end")
+                                          .str()))
+            .object();
     QCOMPARE(json.value(QLatin1String("text")).toString(),
              QString::fromLatin1("a \"quote\", a \\ and\r\n\t\x01 end"));
 }
@@ -230,9 +237,10 @@ namespace {
 QString ExpectedReport(const modMayanNumerology::BirthDetails& details)
 {
     const auto reading =
-        modMayanNumerology::ReadingOf(details.BirthMonth, details.BirthDay, details.BirthYear).reading;
-    return QString::fromStdString(
-               kinmatch::ReportText(kinmatch::ComposeReport(details, reading, "http://www.quorvane.example"))) +
+        modMayanNumerology::ReadingOf(details.BirthMonth, details.BirthDay, details.BirthYear)
+            .reading;
+    return QString::fromStdString(kinmatch::ReportText(
+               kinmatch::ComposeReport(details, reading, "http://www.quorvane.example"))) +
            "\n";
 }
 
@@ -254,7 +262,8 @@ void CliTest::reportFromNameAndDate()
 void CliTest::saveThenReportFromTheFile()
 {
     const QString path = folder.filePath("zoe.man");
-    const Outcome saved = RunCli({"save", path, "--name", QString::fromUtf8(" Zoë "), "1955-07-04"});
+    const Outcome saved =
+        RunCli({"save", path, "--name", QString::fromUtf8(" Zoë "), "1955-07-04"});
     QCOMPARE(saved.status, 0);
     QVERIFY(saved.out.isEmpty());
     const auto expected = kinmatch::EncodeReadingFile({"Zoë", 1955, "July", 4});
@@ -279,7 +288,8 @@ void CliTest::reportAsPdf()
     QVERIFY(text.waitForFinished());
     const QString printed = QString::fromUtf8(text.readAllStandardOutput());
     QVERIFY(printed.contains("Name: Ann"));
-    QVERIFY(printed.indexOf("Mayan Gemstone: Bloodstone") > printed.indexOf("Date of Birth: July 4, 1955"));
+    QVERIFY(printed.indexOf("Mayan Gemstone: Bloodstone") >
+            printed.indexOf("Date of Birth: July 4, 1955"));
 }
 
 void CliTest::refusedReportsAndSavesWriteNothing_data()
@@ -290,16 +300,28 @@ void CliTest::refusedReportsAndSavesWriteNothing_data()
     const QString existing = folder.filePath("existing.man");
     const QString garbage = folder.filePath("garbage.man");
     QTest::newRow("save without a name") << QStringList{"save", target} << "--name";
-    QTest::newRow("save to a name not ending in man") << QStringList{"save", folder.filePath("x.txt"), "--name", "Ann", "1955-07-04"} << ".man";
-    QTest::newRow("save a blank name") << QStringList{"save", target, "--name", "   ", "1955-07-04"} << "blank";
-    QTest::newRow("save a name outside Windows-1252") << QStringList{"save", target, "--name", QString::fromUtf8("Ωmega"), "1955-07-04"} << QString::fromUtf8("Ω");
-    QTest::newRow("save over a file with a bad date") << QStringList{"save", existing, "--name", "Ann", "1900-02-29"} << "no day 29";
-    QTest::newRow("save into a missing folder") << QStringList{"save", folder.filePath("gone/x.man"), "--name", "Ann", "1955-07-04"} << "cannot write";
-    QTest::newRow("report a missing file") << QStringList{"report", folder.filePath("missing.man")} << "cannot read";
-    QTest::newRow("report a file that is no reading file") << QStringList{"report", garbage} << "not a reading file";
-    QTest::newRow("report both a file and a name") << QStringList{"report", existing, "--name", "Ann", "1955-07-04"} << "either";
+    QTest::newRow("save to a name not ending in man")
+        << QStringList{"save", folder.filePath("x.txt"), "--name", "Ann", "1955-07-04"} << ".man";
+    QTest::newRow("save a blank name")
+        << QStringList{"save", target, "--name", "   ", "1955-07-04"} << "blank";
+    QTest::newRow("save a name outside Windows-1252")
+        << QStringList{"save", target, "--name", QString::fromUtf8("Ωmega"), "1955-07-04"}
+        << QString::fromUtf8("Ω");
+    QTest::newRow("save over a file with a bad date")
+        << QStringList{"save", existing, "--name", "Ann", "1900-02-29"} << "no day 29";
+    QTest::newRow("save into a missing folder")
+        << QStringList{"save", folder.filePath("gone/x.man"), "--name", "Ann", "1955-07-04"}
+        << "cannot write";
+    QTest::newRow("report a missing file")
+        << QStringList{"report", folder.filePath("missing.man")} << "cannot read";
+    QTest::newRow("report a file that is no reading file")
+        << QStringList{"report", garbage} << "not a reading file";
+    QTest::newRow("report both a file and a name")
+        << QStringList{"report", existing, "--name", "Ann", "1955-07-04"} << "either";
     QTest::newRow("report nothing") << QStringList{"report"} << "FILE.man";
-    QTest::newRow("report a PDF into a missing folder") << QStringList{"report", existing, "--pdf", folder.filePath("gone/r.pdf")} << "cannot write";
+    QTest::newRow("report a PDF into a missing folder")
+        << QStringList{"report", existing, "--pdf", folder.filePath("gone/r.pdf")}
+        << "cannot write";
     QTest::newRow("--name with one value") << QStringList{"report", "--name", "Ann"} << "--name";
 }
 
@@ -315,7 +337,8 @@ void CliTest::refusedReportsAndSavesWriteNothing()
     garbage.write("\x01\x02 binary \xff\r\nnot a year\r\n");
     garbage.close();
     const QByteArray before = Contents(existing);
-    const QStringList filesBefore = QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const QStringList filesBefore =
+        QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
     const Outcome outcome = RunCli(args);
     QCOMPARE(outcome.status, 2);

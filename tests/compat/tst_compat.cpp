@@ -85,19 +85,19 @@ void CompatTest::workedExamples_data()
     QTest::addColumn<int>("seal");
     QTest::addColumn<int>("tone");
     QTest::addColumn<QString>("name");
-    QTest::newRow("Dog 9 and Star 13") << 20 << 9 << 18 << 13 << 11 << 4
-                                       << "Blue Self-Existing Monkey";
+    QTest::newRow("Dog 9 and Star 13")
+        << 20 << 9 << 18 << 13 << 11 << 4 << "Blue Self-Existing Monkey";
     QTest::newRow("Earth 11 and Monkey 6") << 7 << 11 << 1 << 6 << 8 << 8 << "Yellow Galactic Star";
     QTest::newRow("Crocodile 3 twice") << 11 << 3 << 11 << 3 << 4 << 6 << "Yellow Rythmic Seed";
-    QTest::newRow("Monkey 1 twice, the smallest sums") << 1 << 1 << 1 << 1 << 2 << 2
-                                                       << "White Lunar Wind";
+    QTest::newRow("Monkey 1 twice, the smallest sums")
+        << 1 << 1 << 1 << 1 << 2 << 2 << "White Lunar Wind";
     QTest::newRow("Sun 12 and Sun 7") << 10 << 12 << 10 << 7 << 20 << 10 << "Yellow Planetary Sun";
     QTest::newRow("tone sum 13 is Cosmic") << 1 << 6 << 1 << 7 << 2 << 13 << "White Cosmic Wind";
     QTest::newRow("tone sum 14 is Overtone") << 1 << 7 << 1 << 7 << 2 << 5 << "White Overtone Wind";
-    QTest::newRow("WorldBridger keeps its capital B") << 3 << 2 << 3 << 3 << 6 << 5
-                                                      << "White Overtone WorldBridger";
-    QTest::newRow("39 gives the largest reduced seal") << 20 << 1 << 19 << 1 << 12 << 2
-                                                       << "Yellow Lunar Human";
+    QTest::newRow("WorldBridger keeps its capital B")
+        << 3 << 2 << 3 << 3 << 6 << 5 << "White Overtone WorldBridger";
+    QTest::newRow("39 gives the largest reduced seal")
+        << 20 << 1 << 19 << 1 << 12 << 2 << "Yellow Lunar Human";
     QTest::newRow("40 gives 4") << 20 << 13 << 20 << 13 << 4 << 8 << "Yellow Galactic Seed";
 }
 
@@ -123,7 +123,8 @@ void CompatTest::compositeIsSymmetric()
         for (int b = 1; b <= 20; ++b)
             for (int n = 1; n <= 13; ++n)
                 for (int m = 1; m <= 13; ++m)
-                    QCOMPARE(CompositeOf(Sign(a, n), Sign(b, m)), CompositeOf(Sign(b, m), Sign(a, n)));
+                    QCOMPARE(CompositeOf(Sign(a, n), Sign(b, m)),
+                             CompositeOf(Sign(b, m), Sign(a, n)));
 }
 
 void CompatTest::sealOneAndToneOneNeverResult()
@@ -146,8 +147,8 @@ void CompatTest::sealOneAndToneOneNeverResult()
 
 void CompatTest::resultDisplayInTheWindowsOrder()
 {
-    const ResultDisplay display = ResultDisplayOf(CompositeOf(Sign(20, 9), Sign(18, 13)),
-                                                  Sign(20, 9), Sign(18, 13));
+    const ResultDisplay display =
+        ResultDisplayOf(CompositeOf(Sign(20, 9), Sign(18, 13)), Sign(20, 9), Sign(18, 13));
     QCOMPARE(display.lblResult[0], "Blue Self-Existing Monkey");
     QCOMPARE(display.lblResult[1], SealTable[10].SealDescription);
     QCOMPARE(display.lblResult[2], "Dog");
@@ -157,8 +158,8 @@ void CompatTest::resultDisplayInTheWindowsOrder()
     QCOMPARE(display.picture, 11);
 
     // Swapping the persons swaps only their own texts.
-    const ResultDisplay swapped = ResultDisplayOf(CompositeOf(Sign(18, 13), Sign(20, 9)),
-                                                  Sign(18, 13), Sign(20, 9));
+    const ResultDisplay swapped =
+        ResultDisplayOf(CompositeOf(Sign(18, 13), Sign(20, 9)), Sign(18, 13), Sign(20, 9));
     QCOMPARE(swapped.lblResult[0], display.lblResult[0]);
     QCOMPARE(swapped.lblResult[2], display.lblResult[4]);
     QCOMPARE(swapped.lblResult[3], display.lblResult[5]);
@@ -182,16 +183,16 @@ void CompatTest::sealNamesAndPictures_data()
     QTest::addColumn<int>("seal");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("picture");
-    const char* names[] = {"Red Dragon",   "White Wind",     "Blue Night",    "Yellow Seed",
-                           "Red Serpent",  "White WorldBridger", "Blue Hand", "Yellow Star",
-                           "Red Moon",     "White Dog",      "Blue Monkey",   "Yellow Human",
-                           "Red Skywalker", "White Wizard",  "Blue Eagle",    "Yellow Warrior",
-                           "Red Earth",    "White Mirror",   "Blue Storm",    "Yellow Sun"};
-    const char* pictures[] = {"01Imix.jpg",  "02Ik.jpg",    "03Akbal.jpg",  "04Kan.jpg",
-                              "05Chiccan.jpg", "06Cimi.jpg", "07Manik.jpg", "08Lamat.jpg",
-                              "09Muluc.jpg", "10Oc.jpg",    "11Chuen.jpg",  "12Eb.jpg",
-                              "13Ben.jpg",   "14Ix.jpg",    "15Men.jpg",    "16Cib.jpg",
-                              "17Caban.jpg", "18Etznab.jpg", "19Cauac.jpg", "20Ahau.jpg"};
+    const char* names[] = {"Red Dragon",    "White Wind",         "Blue Night",  "Yellow Seed",
+                           "Red Serpent",   "White WorldBridger", "Blue Hand",   "Yellow Star",
+                           "Red Moon",      "White Dog",          "Blue Monkey", "Yellow Human",
+                           "Red Skywalker", "White Wizard",       "Blue Eagle",  "Yellow Warrior",
+                           "Red Earth",     "White Mirror",       "Blue Storm",  "Yellow Sun"};
+    const char* pictures[] = {"01Imix.jpg",    "02Ik.jpg",     "03Akbal.jpg", "04Kan.jpg",
+                              "05Chiccan.jpg", "06Cimi.jpg",   "07Manik.jpg", "08Lamat.jpg",
+                              "09Muluc.jpg",   "10Oc.jpg",     "11Chuen.jpg", "12Eb.jpg",
+                              "13Ben.jpg",     "14Ix.jpg",     "15Men.jpg",   "16Cib.jpg",
+                              "17Caban.jpg",   "18Etznab.jpg", "19Cauac.jpg", "20Ahau.jpg"};
     for (int seal = 1; seal <= SealCount; ++seal)
         QTest::addRow("%d", seal) << seal << QString::fromLatin1(names[seal - 1])
                                   << QString::fromLatin1(pictures[seal - 1]);

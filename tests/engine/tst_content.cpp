@@ -34,10 +34,10 @@ void ContentTest::signDescriptions_data()
     QTest::addColumn<int>("daySign");
     QTest::addColumn<QString>("place");
     QTest::addColumn<QString>("direction");
-    const char* places[] = {"first",       "second",     "third",      "fourth",     "fifth",
-                            "sixth",       "seventh",    "eighth",     "ninth",      "tenth",
-                            "eleventh",    "twelfth",    "thirteenth", "fourteenth", "fifteenth",
-                            "sixteenth",   "seventeenth", "eighteenth", "nineteenth", "twentieth"};
+    const char* places[] = {"first",     "second",      "third",      "fourth",     "fifth",
+                            "sixth",     "seventh",     "eighth",     "ninth",      "tenth",
+                            "eleventh",  "twelfth",     "thirteenth", "fourteenth", "fifteenth",
+                            "sixteenth", "seventeenth", "eighteenth", "nineteenth", "twentieth"};
     const char* directions[] = {"east", "north", "west", "south"};
     for (int daySign = 1; daySign <= SignCount; ++daySign) {
         // The traditional order starts at Crocodile, the program's eleventh sign.
@@ -67,12 +67,18 @@ void ContentTest::numberDescriptions_data()
 {
     QTest::addColumn<int>("dayNumber");
     QTest::addColumn<QString>("theme");
-    const char* themes[] = {"Power and great force",  "Balance.",
-                            "Versatile and communicative", "Balance again",
-                            "The elevation of all creation", "Imbalance",
-                            "Energy to catalyze",     "Male authority",
-                            "Female authority",       "Creativity",
-                            "Resolution",             "Strong and abundant energy",
+    const char* themes[] = {"Power and great force",
+                            "Balance.",
+                            "Versatile and communicative",
+                            "Balance again",
+                            "The elevation of all creation",
+                            "Imbalance",
+                            "Energy to catalyze",
+                            "Male authority",
+                            "Female authority",
+                            "Creativity",
+                            "Resolution",
+                            "Strong and abundant energy",
                             "Realization"};
     for (int number = 1; number <= NumberCount; ++number)
         QTest::addRow("%d", number) << number << QString::fromLatin1(themes[number - 1]);

@@ -269,17 +269,30 @@ void EngineTest::signTableRows_data()
     QTest::addColumn<QString>("englishName");
     QTest::addColumn<QString>("gemstone");
     QTest::addColumn<QString>("significance");
-    QTest::newRow("1 is Monkey") << 1 << "BATZ - (CHUEN)" << "Monkey" << "Aventurine"
+    QTest::newRow("1 is Monkey") << 1 << "BATZ - (CHUEN)"
+                                 << "Monkey"
+                                 << "Aventurine"
                                  << "Manifestation";
-    QTest::newRow("3 keeps the blank after Turquoise") << 3 << "AJ - (BEN)" << "Reed"
-                                                       << "Turquoise " << "Understanding";
-    QTest::newRow("5 keeps the blank after Unakite") << 5 << "TZIKIN - (MEN)" << "Eagle"
-                                                     << "Unakite " << "Unity";
-    QTest::newRow("11 is Crocodile") << 11 << "IMOSH - (IMIX)" << "Crocodile" << "Red Jasper"
+    QTest::newRow("3 keeps the blank after Turquoise") << 3 << "AJ - (BEN)"
+                                                       << "Reed"
+                                                       << "Turquoise "
+                                                       << "Understanding";
+    QTest::newRow("5 keeps the blank after Unakite") << 5 << "TZIKIN - (MEN)"
+                                                     << "Eagle"
+                                                     << "Unakite "
+                                                     << "Unity";
+    QTest::newRow("11 is Crocodile") << 11 << "IMOSH - (IMIX)"
+                                     << "Crocodile"
+                                     << "Red Jasper"
                                      << "Unity";
-    QTest::newRow("13 is Night") << 13 << "AKABAL - (AKBAL)" << "Night" << "Snowflake Obsidian"
+    QTest::newRow("13 is Night") << 13 << "AKABAL - (AKBAL)"
+                                 << "Night"
+                                 << "Snowflake Obsidian"
                                  << "Patience";
-    QTest::newRow("20 is Dog") << 20 << "TZI - (OC)" << "Dog" << "Bloodstone" << "Patience";
+    QTest::newRow("20 is Dog") << 20 << "TZI - (OC)"
+                               << "Dog"
+                               << "Bloodstone"
+                               << "Patience";
 }
 
 void EngineTest::signTableRows()
@@ -290,7 +303,9 @@ void EngineTest::signTableRows()
     QFETCH(QString, gemstone);
     QFETCH(QString, significance);
     const SignRow& row = SignTable[static_cast<std::size_t>(daySign - 1)];
-    auto text = [](std::string_view view) { return QString::fromUtf8(view.data(), qsizetype(view.size())); };
+    auto text = [](std::string_view view) {
+        return QString::fromUtf8(view.data(), qsizetype(view.size()));
+    };
     QCOMPARE(text(row.SignName), signName);
     QCOMPARE(text(row.EnglishName), englishName);
     QCOMPARE(text(row.Gemstone), gemstone);
@@ -331,7 +346,8 @@ void EngineTest::checkDayOfMonth_data()
     QTest::newRow("31 November") << 1980 << 10 << 31 << thirtyFirst;
     QTest::newRow("30 April") << 1980 << 3 << 30 << none;
     for (const int month : {0, 2, 4, 6, 7, 9, 11})
-        QTest::addRow("31 %s", MonthNames[std::size_t(month)].data()) << 1980 << month << 31 << none;
+        QTest::addRow("31 %s", MonthNames[std::size_t(month)].data())
+            << 1980 << month << 31 << none;
 }
 
 void EngineTest::checkDayOfMonth()

@@ -63,8 +63,8 @@ void ReadingFileTest::sizeIsTheFieldsPlusEightBytes()
     const QString path = folder.filePath(QStringLiteral("size.man"));
     QCOMPARE(SaveReadingFile(path, {name.toStdString(), 1980, "September", std::int16_t(day)}),
              SaveOutcome::Saved);
-    const qsizetype fields = name.size() + 4 + qsizetype(std::strlen("September")) +
-                             QString::number(day).size();
+    const qsizetype fields =
+        name.size() + 4 + qsizetype(std::strlen("September")) + QString::number(day).size();
     QCOMPARE(QFile(path).size(), fields + 8);
 }
 
@@ -104,10 +104,14 @@ void ReadingFileTest::decoding_data()
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("four lines") << QByteArray("Huu\r\n8@<<\r\nQ|s\x80\r\n;\r\n")
                                 << QStringList{"Ann", "1955", "July", "4"};
-    QTest::newRow("two lines") << QByteArray("Huu\r\n8@<<\r\n") << QStringList{"Ann", "1955", "", ""};
-    QTest::newRow("no final line end") << QByteArray("Huu\r\n8@<<") << QStringList{"Ann", "1955", "", ""};
-    QTest::newRow("carriage returns only") << QByteArray("Huu\r8@<<\r") << QStringList{"Ann", "1955", "", ""};
-    QTest::newRow("line feeds only") << QByteArray("Huu\n8@<<\n") << QStringList{"Ann", "1955", "", ""};
+    QTest::newRow("two lines") << QByteArray("Huu\r\n8@<<\r\n")
+                               << QStringList{"Ann", "1955", "", ""};
+    QTest::newRow("no final line end")
+        << QByteArray("Huu\r\n8@<<") << QStringList{"Ann", "1955", "", ""};
+    QTest::newRow("carriage returns only")
+        << QByteArray("Huu\r8@<<\r") << QStringList{"Ann", "1955", "", ""};
+    QTest::newRow("line feeds only")
+        << QByteArray("Huu\n8@<<\n") << QStringList{"Ann", "1955", "", ""};
     QTest::newRow("an empty line") << QByteArray("\r\n8@<<\r\n") << QStringList{"", "1955", "", ""};
     QTest::newRow("empty file") << QByteArray() << QStringList{"", "", "", ""};
     QTest::newRow("more than four lines") << QByteArray("Huu\r\n8@<<\r\nQ|s\x80\r\n;\r\nextra\r\n")
@@ -163,15 +167,17 @@ void ReadingFileTest::failedSaveLeavesTheOldFile()
     rlimit small = saved;
     small.rlim_cur = 8;
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const SaveOutcome outcome = SaveReadingFile(path, {"A much longer name than before", 2000, "May", 5});
+    const SaveOutcome outcome =
+        SaveReadingFile(path, {"A much longer name than before", 2000, "May", 5});
     setrlimit(RLIMIT_FSIZE, &saved);
     QCOMPARE(outcome, SaveOutcome::WriteFailed);
 
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), before);
     // A folder that does not exist fails too, and creates nothing.
-    QCOMPARE(SaveReadingFile(folder.filePath(QStringLiteral("gone/x.man")), {"Ann", 1955, "July", 4}),
-             SaveOutcome::WriteFailed);
+    QCOMPARE(
+        SaveReadingFile(folder.filePath(QStringLiteral("gone/x.man")), {"Ann", 1955, "July", 4}),
+        SaveOutcome::WriteFailed);
     QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("gone"))));
 }
 

@@ -70,10 +70,14 @@ void ScramblerTest::knownCharacters_data()
 {
     QTest::addColumn<QString>("plain");
     QTest::addColumn<QString>("scrambled");
-    QTest::newRow("a name") << "Ann" << "Huu";
-    QTest::newRow("digits") << "1955" << "8@<<";
-    QTest::newRow("the blank") << " " << "'";
-    QTest::newRow("the tilde reaches the top of ASCII") << "~" << QString(QChar(0x2026)); // 126->133
+    QTest::newRow("a name") << "Ann"
+                            << "Huu";
+    QTest::newRow("digits") << "1955"
+                            << "8@<<";
+    QTest::newRow("the blank") << " "
+                               << "'";
+    QTest::newRow("the tilde reaches the top of ASCII")
+        << "~" << QString(QChar(0x2026));                                               // 126->133
     QTest::newRow("the euro sign") << QString(QChar(0x20AC)) << QString(QChar(0x2021)); // 128->135
     QTest::newRow("the highest code wraps to the blank") << QString(QChar(0xFF)) << "&";
     QTest::newRow("accented letters") << QString::fromUtf8("Zoë") << QString::fromUtf8("avò");

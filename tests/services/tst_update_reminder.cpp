@@ -49,10 +49,12 @@ void UpdateReminderTest::reminder_data()
     QTest::newRow("an unreadable value counts as a first start")
         << Settings{{Key, Scrambled("not a date")}} << false << true;
     QTest::newRow("the locale's short date from 3 days ago")
-        << Settings{{Key, Scrambled(QLocale::system().toString(today.addDays(-3), QLocale::ShortFormat))}}
+        << Settings{{Key, Scrambled(
+                              QLocale::system().toString(today.addDays(-3), QLocale::ShortFormat))}}
         << false << false;
     QTest::newRow("the locale's short date from 20 days ago")
-        << Settings{{Key, Scrambled(QLocale::system().toString(today.addDays(-20), QLocale::ShortFormat))}}
+        << Settings{{Key, Scrambled(QLocale::system().toString(today.addDays(-20),
+                                                               QLocale::ShortFormat))}}
         << true << true;
 }
 
@@ -89,7 +91,8 @@ void UpdateReminderTest::yesOpensTheDownloadPageOnce()
     platform.settings[Key] = Scrambled("2026-11-01");
     platform.answer = MessageAnswer::Yes;
     modHelp::RemindOfUpdate(platform);
-    QCOMPARE(platform.openedAddresses, QStringList{"http://www.kinmatch.example/download-kinmatch.html"});
+    QCOMPARE(platform.openedAddresses,
+             QStringList{"http://www.kinmatch.example/download-kinmatch.html"});
     QCOMPARE(platform.settings.value(Key), Scrambled("2026-12-07"));
 }
 

@@ -22,7 +22,7 @@ struct ShownMessage {
 class RecordingPlatform : public Platform {
 public:
     QList<ShownMessage> messages;
-    std::function<void()> onMessage; // runs as each message is shown
+    std::function<void()> onMessage;           // runs as each message is shown
     MessageAnswer answer = MessageAnswer::Yes; // for Yes/No questions
 
     QList<FileDialogRequest> openRequests;

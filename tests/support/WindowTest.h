@@ -28,8 +28,7 @@ inline QStringList VisibleWindows()
     return names;
 }
 
-template <typename T = QWidget>
-T* Child(QWidget* window, const char* name)
+template <typename T = QWidget> T* Child(QWidget* window, const char* name)
 {
     T* child = window ? window->findChild<T*>(QString::fromLatin1(name)) : nullptr;
     if (!child)
@@ -41,7 +40,8 @@ T* Child(QWidget* window, const char* name)
 inline QWidget* NextTabStop(QWidget* widget)
 {
     QWidget* next = widget->nextInFocusChain();
-    while (next != widget && !((next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(widget->window())))
+    while (next != widget &&
+           !((next->focusPolicy() & Qt::TabFocus) && next->isVisibleTo(widget->window())))
         next = next->nextInFocusChain();
     return next;
 }

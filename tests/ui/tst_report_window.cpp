@@ -187,8 +187,9 @@ void ReportWindowTest::layout()
         QTest::mouseClick(Child<QLabel>(report, "Label1"), Qt::LeftButton);
         QTest::mouseClick(Child<QLabel>(report, "lblFullBrand"), Qt::LeftButton);
     });
-    QCOMPARE(platform->openedAddresses, (QStringList{"http://www.quorvane.example",
-                                                     "http://help.quorvane.example/fully-branded.html"}));
+    QCOMPARE(platform->openedAddresses,
+             (QStringList{"http://www.quorvane.example",
+                          "http://help.quorvane.example/fully-branded.html"}));
 }
 
 void ReportWindowTest::printClearsTheSelectionAndPrintsEverything()
@@ -231,9 +232,13 @@ void ReportWindowTest::printingWritesTheReportInOrder()
     text.start(pdftotext, {"-layout", pdf, "-"});
     QVERIFY(text.waitForFinished());
     const QString printed = QString::fromUtf8(text.readAllStandardOutput());
-    const QStringList order = {"Name: Ann", "Date of Birth: July 4, 1955", "Mayan Number: 9",
-                               "Mayan Day Sign: TZI - (OC)", "Mayan Gemstone: Bloodstone",
-                               "Mayan English Name: Dog", "Famous Personalities born under"};
+    const QStringList order = {"Name: Ann",
+                               "Date of Birth: July 4, 1955",
+                               "Mayan Number: 9",
+                               "Mayan Day Sign: TZI - (OC)",
+                               "Mayan Gemstone: Bloodstone",
+                               "Mayan English Name: Dog",
+                               "Famous Personalities born under"};
     qsizetype at = 0;
     for (const QString& line : order) {
         const qsizetype found = printed.indexOf(line, at);
@@ -290,11 +295,11 @@ void ReportWindowTest::openRestoresTheUserAndGenerates()
     platform->fileToOpen = path;
     QTest::mouseClick(window->cmdOpen, Qt::LeftButton);
     Settle();
-    QCOMPARE(platform->openRequests.first(),
-             (FileDialogRequest{"Select the source file", "Mayan Astrology (*.man)", "man", false}));
+    QCOMPARE(
+        platform->openRequests.first(),
+        (FileDialogRequest{"Select the source file", "Mayan Astrology (*.man)", "man", false}));
     QCOMPARE(VisibleWindows(), QStringList{"frmMayanCompatibilityResult"});
-    QCOMPARE(program->records().UserDetails,
-             (mmn::BirthDetails{"Zoë Lee", 1980, "February", 29}));
+    QCOMPARE(program->records().UserDetails, (mmn::BirthDetails{"Zoë Lee", 1980, "February", 29}));
     QCOMPARE(program->records().PartnerDetails.Name, "Bob");
 }
 
@@ -378,8 +383,9 @@ void ReportWindowTest::fileSavedByTheCliOpensToTheSameReading()
     const QString path = folder.filePath("cli.man");
     std::ostringstream out;
     std::ostringstream err;
-    QCOMPARE(kinmatch_cli::Run({"save", path.toStdString(), "--name", "Ann", "1976-02-29"}, out, err),
-             0);
+    QCOMPARE(
+        kinmatch_cli::Run({"save", path.toStdString(), "--name", "Ann", "1976-02-29"}, out, err),
+        0);
     program->mainWindow()->txtNameF->setText("Bob");
     Choose(program->mainWindow()->cboMonthF, "February");
     Choose(program->mainWindow()->cboDateF, "29");

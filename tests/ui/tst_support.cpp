@@ -128,25 +128,28 @@ void SupportTest::referAFriendChecks_data()
         << with(with(Untouched, &F::email, "a@b.c"), &F::friendEmail, "a@b.c")
         << "Please Enter Distinct Email Addresses";
     QTest::newRow("the same address with blanks around it")
-        << with(Filled, &F::friendEmail, "  ann@x.example ") << "Please Enter Distinct Email Addresses";
+        << with(Filled, &F::friendEmail, "  ann@x.example ")
+        << "Please Enter Distinct Email Addresses";
     QTest::newRow("addresses differing in case are distinct")
         << with(Filled, &F::friendEmail, "ANN@x.example") << "";
-    QTest::newRow("an @ without a dot") << with(Filled, &F::email, "ann@example")
-                                        << "Please Enter Proper Email Address";
-    QTest::newRow("a dot without an @") << with(Filled, &F::friendEmail, "bob.example")
-                                        << "Please Enter Proper Email Address";
+    QTest::newRow("an @ without a dot")
+        << with(Filled, &F::email, "ann@example") << "Please Enter Proper Email Address";
+    QTest::newRow("a dot without an @")
+        << with(Filled, &F::friendEmail, "bob.example") << "Please Enter Proper Email Address";
     QTest::newRow("the only dot before the @ is accepted")
         << with(Filled, &F::email, "ann.lee@example") << "";
     QTest::newRow("a name of blanks") << with(Filled, &F::name, "    ") << "Please Enter Your Name";
     QTest::newRow("the name placeholder with blanks around it")
         << with(Filled, &F::name, "  Your Name ") << "Please Enter Your Name";
-    QTest::newRow("the message placeholder alone") << with(Filled, &F::message, "Your Message")
-                                                   << "Please Enter Your Message";
-    QTest::newRow("an empty message") << with(Filled, &F::message, "") << "Please Enter Your Message";
+    QTest::newRow("the message placeholder alone")
+        << with(Filled, &F::message, "Your Message") << "Please Enter Your Message";
+    QTest::newRow("an empty message")
+        << with(Filled, &F::message, "") << "Please Enter Your Message";
     QTest::newRow("the friend's name placeholder")
         << with(Filled, &F::friendName, "Friend's Name") << "Please Enter Your Friend's Name";
     QTest::newRow("names come after the addresses")
-        << with(with(Filled, &F::name, ""), &F::email, "nobody") << "Please Enter Proper Email Address";
+        << with(with(Filled, &F::name, ""), &F::email, "nobody")
+        << "Please Enter Proper Email Address";
     QTest::newRow("the hidden message with its line break passes") << Filled << "";
 }
 
@@ -199,7 +202,8 @@ void SupportTest::layoutAndTabOrder()
     QVERIFY(window->windowFlags() & Qt::WindowStaysOnTopHint);
     QVERIFY(window->testAttribute(Qt::WA_ShowWithoutActivating));
     QVERIFY(frmNagScreen2::SupportMessages().front() == window->Label2->text() ||
-            std::find(frmNagScreen2::SupportMessages().begin(), frmNagScreen2::SupportMessages().end(),
+            std::find(frmNagScreen2::SupportMessages().begin(),
+                      frmNagScreen2::SupportMessages().end(),
                       window->Label2->text()) != frmNagScreen2::SupportMessages().end());
     QCOMPARE(window->cmdClose->text(), "E&xit");
     QCOMPARE(window->focusWidget(), window->cmdClose);
@@ -217,8 +221,9 @@ void SupportTest::layoutAndTabOrder()
     QCOMPARE(window->txtEmail->text(), "Your Email Address");
     for (QWidget* control : window->findChildren<QWidget*>())
         if ((control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(window))
-            QVERIFY2(!QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty(),
-                     qPrintable(control->objectName()));
+            QVERIFY2(
+                !QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty(),
+                qPrintable(control->objectName()));
     QCOMPARE(window->txtMessage->toPlainText(), "Your Message\n");
     QVERIFY(platform->openedAddresses.isEmpty()); // leaving opens no page
 }
@@ -259,8 +264,9 @@ void SupportTest::placeholdersEmptyOnFocusAndReturn()
     QCOMPARE(window->txtEmail->text(), "Your Email Address");
     for (QWidget* control : window->findChildren<QWidget*>())
         if ((control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(window))
-            QVERIFY2(!QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty(),
-                     qPrintable(control->objectName()));
+            QVERIFY2(
+                !QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty(),
+                qPrintable(control->objectName()));
     window->txtName->setText("  Your Name ");
     window->txtEmail->setFocus();
     window->txtName->setFocus();
@@ -343,10 +349,14 @@ void SupportTest::closingShowsTheSupportWindow_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("route");
-    QTest::newRow("main window, close box") << "main" << "close";
-    QTest::newRow("main window, File > Exit") << "main" << "mnuExit";
-    QTest::newRow("result window, close box") << "result" << "close";
-    QTest::newRow("result window, File > Exit") << "result" << "mnuExit";
+    QTest::newRow("main window, close box") << "main"
+                                            << "close";
+    QTest::newRow("main window, File > Exit") << "main"
+                                              << "mnuExit";
+    QTest::newRow("result window, close box") << "result"
+                                              << "close";
+    QTest::newRow("result window, File > Exit") << "result"
+                                                << "mnuExit";
 }
 
 void SupportTest::closingShowsTheSupportWindow()
@@ -447,7 +457,8 @@ void SupportTest::reminderComesBeforeTheMainWindow()
     QVERIFY(another.start());
     QCOMPARE(second.messages.size(), 1);
     QVERIFY(windowsWhenAsked.isEmpty());
-    QCOMPARE(second.openedAddresses, QStringList{"http://www.kinmatch.example/download-kinmatch.html"});
+    QCOMPARE(second.openedAddresses,
+             QStringList{"http://www.kinmatch.example/download-kinmatch.html"});
     QVERIFY(another.mainWindow()->isVisible());
     another.EndProgram();
     Settle();

@@ -110,9 +110,12 @@ void WindowsTest::listsAndFirstSelection_data()
     QTest::addColumn<QString>("last");
     for (const char* person : {"M", "F"}) {
         const QString end = QString::fromLatin1(person);
-        QTest::addRow("cboMonth%s", person) << "cboMonth" + end << 12 << "January" << "December";
-        QTest::addRow("cboDate%s", person) << "cboDate" + end << 31 << "1" << "31";
-        QTest::addRow("cboYear%s", person) << "cboYear" + end << 117 << "1900" << "2016";
+        QTest::addRow("cboMonth%s", person) << "cboMonth" + end << 12 << "January"
+                                            << "December";
+        QTest::addRow("cboDate%s", person) << "cboDate" + end << 31 << "1"
+                                           << "31";
+        QTest::addRow("cboYear%s", person) << "cboYear" + end << 117 << "1900"
+                                           << "2016";
     }
 }
 
@@ -147,8 +150,8 @@ void WindowsTest::tabOrder()
     QApplication::setActiveWindow(window);
     QVERIFY(QTest::qWaitForWindowActive(window));
     window->txtNameM->setFocus();
-    const QStringList expected = {"cboMonthM", "cboDateM",  "cboYearM", "cmdOpen", "cmdCalculate",
-                                  "txtNameF",  "cboYearF",  "cboDateF", "cboMonthF", "txtNameM"};
+    const QStringList expected = {"cboMonthM", "cboDateM", "cboYearM", "cmdOpen",   "cmdCalculate",
+                                  "txtNameF",  "cboYearF", "cboDateF", "cboMonthF", "txtNameM"};
     QStringList visited;
     for (qsizetype i = 0; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -174,7 +177,8 @@ void WindowsTest::validation_data()
     const Date ok{1980, "May", 5};
     auto row = [&](const char* name, const QString& user, Date userDate, const QString& partner,
                    Date partnerDate, const QString& message, int icon, const QString& focus = {}) {
-        QTest::newRow(name) << user << userDate << partner << partnerDate << message << icon << focus;
+        QTest::newRow(name) << user << userDate << partner << partnerDate << message << icon
+                            << focus;
     };
     row("both names blank", "", ok, "", ok, "Please Enter Your Name", critical, "txtNameM");
     row("user's name only blanks", "   ", ok, "Bob", ok, "Please Enter Your Name", critical,
@@ -266,8 +270,7 @@ void WindowsTest::generate()
     QFETCH(QStringList, texts);
     QFETCH(int, picture);
 
-    frmMayanCompatibilityResult* result =
-        generateFor("  Ann  Lee ", userDate, " Bob", partnerDate);
+    frmMayanCompatibilityResult* result = generateFor("  Ann  Lee ", userDate, " Bob", partnerDate);
     QCOMPARE(VisibleWindows(), QStringList{"frmMayanCompatibilityResult"});
     QVERIFY(!mainWindow());
     QCOMPARE(result->lblResult[0]->text(), texts[0]);
@@ -366,9 +369,11 @@ void WindowsTest::links_data()
         row("lblFullBrand", help + "/fully-branded.html");
         row("lblCobrand", help + "/co-brand.html");
     }
-    QTest::newRow("about lblHomePage") << "about" << "lblHomePage" << home;
+    QTest::newRow("about lblHomePage") << "about"
+                                       << "lblHomePage" << home;
     QTest::newRow("about lblCobrand opens the full-branding offer")
-        << "about" << "lblCobrand" << help + "/fully-branded.html";
+        << "about"
+        << "lblCobrand" << help + "/fully-branded.html";
 }
 
 void WindowsTest::links()
@@ -450,8 +455,8 @@ void WindowsTest::coBrand()
     QFETCH(double, draw);
     QFETCH(QString, front);
     frmMain* window = mainWindow();
-    for (QLabel* beneath : {static_cast<QLabel*>(window->lblCobrand),
-                            static_cast<QLabel*>(window->lblFullBrand)}) {
+    for (QLabel* beneath :
+         {static_cast<QLabel*>(window->lblCobrand), static_cast<QLabel*>(window->lblFullBrand)}) {
         beneath->raise(); // whichever was in front stays there when nothing changes
         platform->draws = {draw};
         window->CoBrand_Randomize();
@@ -526,7 +531,8 @@ QStringList Unnamed(QWidget* window)
         auto* label = qobject_cast<QLabel*>(widget);
         const bool shown = widget->isVisibleTo(window);
         const bool takesFocus = widget->focusPolicy() & Qt::TabFocus;
-        const bool showsSomething = label && (!label->text().isEmpty() || !label->pixmap().isNull());
+        const bool showsSomething =
+            label && (!label->text().isEmpty() || !label->pixmap().isNull());
         if (!shown || !(takesFocus || showsSomething))
             continue;
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);

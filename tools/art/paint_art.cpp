@@ -19,16 +19,16 @@ struct Seal {
 };
 
 const Seal Seals[] = {
-    {"Red", "Dragon", "01Imix"},      {"White", "Wind", "02Ik"},
-    {"Blue", "Night", "03Akbal"},     {"Yellow", "Seed", "04Kan"},
-    {"Red", "Serpent", "05Chiccan"},  {"White", "WorldBridger", "06Cimi"},
-    {"Blue", "Hand", "07Manik"},      {"Yellow", "Star", "08Lamat"},
-    {"Red", "Moon", "09Muluc"},       {"White", "Dog", "10Oc"},
-    {"Blue", "Monkey", "11Chuen"},    {"Yellow", "Human", "12Eb"},
-    {"Red", "Skywalker", "13Ben"},    {"White", "Wizard", "14Ix"},
-    {"Blue", "Eagle", "15Men"},       {"Yellow", "Warrior", "16Cib"},
-    {"Red", "Earth", "17Caban"},      {"White", "Mirror", "18Etznab"},
-    {"Blue", "Storm", "19Cauac"},     {"Yellow", "Sun", "20Ahau"},
+    {"Red", "Dragon", "01Imix"},     {"White", "Wind", "02Ik"},
+    {"Blue", "Night", "03Akbal"},    {"Yellow", "Seed", "04Kan"},
+    {"Red", "Serpent", "05Chiccan"}, {"White", "WorldBridger", "06Cimi"},
+    {"Blue", "Hand", "07Manik"},     {"Yellow", "Star", "08Lamat"},
+    {"Red", "Moon", "09Muluc"},      {"White", "Dog", "10Oc"},
+    {"Blue", "Monkey", "11Chuen"},   {"Yellow", "Human", "12Eb"},
+    {"Red", "Skywalker", "13Ben"},   {"White", "Wizard", "14Ix"},
+    {"Blue", "Eagle", "15Men"},      {"Yellow", "Warrior", "16Cib"},
+    {"Red", "Earth", "17Caban"},     {"White", "Mirror", "18Etznab"},
+    {"Blue", "Storm", "19Cauac"},    {"Yellow", "Sun", "20Ahau"},
 };
 
 const QColor Ink(58, 38, 22);
@@ -37,10 +37,14 @@ const QColor Parchment(246, 236, 208);
 QColor SealColour(int index)
 {
     switch (index % 4) {
-    case 0: return QColor(178, 34, 34);
-    case 1: return QColor(236, 236, 228);
-    case 2: return QColor(31, 95, 168);
-    default: return QColor(224, 176, 0);
+    case 0:
+        return QColor(178, 34, 34);
+    case 1:
+        return QColor(236, 236, 228);
+    case 2:
+        return QColor(31, 95, 168);
+    default:
+        return QColor(224, 176, 0);
     }
 }
 
@@ -159,8 +163,8 @@ void DrawGlyph(QPainter& p, int seal, const QColor& accent)
     case 10: // Dog: a paw print
         p.setBrush(accent);
         p.drawEllipse(QPointF(0, 16), 20, 17);
-        for (const QPointF toe : {QPointF(-26, -10), QPointF(-9, -26), QPointF(9, -26),
-                                  QPointF(26, -10)})
+        for (const QPointF toe :
+             {QPointF(-26, -10), QPointF(-9, -26), QPointF(9, -26), QPointF(26, -10)})
             p.drawEllipse(toe, 9, 11);
         break;
     case 11: { // Monkey: the spiral of play
@@ -374,12 +378,12 @@ QImage PaintLinkCursor(qreal scale)
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(scale, scale);
     QPainterPath hand;
-    hand.addRoundedRect(QRectF(4, 1, 5, 16), 2.5, 2.5);    // index finger
-    hand.addRoundedRect(QRectF(8.5, 9, 5, 10), 2.5, 2.5);  // middle
-    hand.addRoundedRect(QRectF(13, 10, 5, 10), 2.5, 2.5);  // ring
+    hand.addRoundedRect(QRectF(4, 1, 5, 16), 2.5, 2.5);      // index finger
+    hand.addRoundedRect(QRectF(8.5, 9, 5, 10), 2.5, 2.5);    // middle
+    hand.addRoundedRect(QRectF(13, 10, 5, 10), 2.5, 2.5);    // ring
     hand.addRoundedRect(QRectF(17.5, 11, 4.5, 9), 2.2, 2.2); // little
-    hand.addRoundedRect(QRectF(4, 14, 18, 12), 4, 4);      // palm
-    hand.addRoundedRect(QRectF(0.5, 13, 5, 8), 2.5, 2.5);  // thumb
+    hand.addRoundedRect(QRectF(4, 14, 18, 12), 4, 4);        // palm
+    hand.addRoundedRect(QRectF(0.5, 13, 5, 8), 2.5, 2.5);    // thumb
     hand = hand.simplified();
     p.setPen(QPen(Qt::black, 1.2));
     p.setBrush(QColor(255, 255, 192));
@@ -399,8 +403,10 @@ int main(int argc, char* argv[])
     const QDir assets(QString::fromLocal8Bit(argv[1]));
     for (int seal = 1; seal <= 20; ++seal) {
         const QString key = QString::fromLatin1(Seals[seal - 1].key);
-        PaintSeal(seal, 1).save(assets.filePath(QStringLiteral("seals/%1.jpg").arg(key)), "JPG", 92);
-        PaintSeal(seal, 2).save(assets.filePath(QStringLiteral("seals/%1@2x.jpg").arg(key)), "JPG", 92);
+        PaintSeal(seal, 1).save(assets.filePath(QStringLiteral("seals/%1.jpg").arg(key)), "JPG",
+                                92);
+        PaintSeal(seal, 2).save(assets.filePath(QStringLiteral("seals/%1@2x.jpg").arg(key)), "JPG",
+                                92);
     }
     for (const int size : {16, 24, 32, 48, 64, 128, 256, 512})
         PaintIcon(size).save(assets.filePath(QStringLiteral("icons/kinmatch-%1.png").arg(size)));

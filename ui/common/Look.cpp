@@ -1,9 +1,11 @@
 #include "Look.h"
 
 #include "UiFontFamily.h"
+#include "modHelp.h"
 
 #include <QGroupBox>
 #include <QLayout>
+#include <QMainWindow>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -125,6 +127,37 @@ QGroupBox* AddFrame(QWidget* parent, const char* name, const QString& caption,
 TextStyle OfferLinkStyle()
 {
     return {UiFont(8.25, true), LinkBlue, Qt::AlignCenter, true, true};
+}
+
+OfferStrip AddOfferStrip(QWidget* parent, const QRect& geometry, int labelWidth,
+                         kinmatch::Platform& platform)
+{
+    auto* strip = new QWidget(parent);
+    strip->setObjectName(QStringLiteral("fraFullBrand"));
+    strip->setGeometry(geometry);
+    FillBackground(strip, LightYellow);
+    const QRect place(8, 11, labelWidth, 41);
+    // Created second, the full-branding offer starts in front.
+    LinkLabel* cobrand = AddLink(strip, "lblCobrand", CoBrandCaption(), place, OfferLinkStyle());
+    LinkLabel* full = AddLink(strip, "lblFullBrand", FullBrandCaption(), place, OfferLinkStyle());
+    for (LinkLabel* label : {cobrand, full})
+        FillBackground(label, LightYellow); // opaque, so the one in front hides the other
+    QObject::connect(full, &LinkLabel::clicked, strip,
+                     [&platform] { modHelp::OpenFullBrandingOffer(platform); });
+    QObject::connect(cobrand, &LinkLabel::clicked, strip,
+                     [&platform] { modHelp::OpenCoBrandingOffer(platform); });
+    return {strip, full, cobrand};
+}
+
+QWidget* AddClientArea(QMainWindow* window, const QSize& size)
+{
+    auto* client = new QWidget(window);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(size);
+    client->setFont(UiFont());
+    FillBackground(client, LightYellow);
+    window->setCentralWidget(client);
+    return client;
 }
 
 void FinishWindow(QWidget* window)

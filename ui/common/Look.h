@@ -10,6 +10,11 @@
 #include <QRect>
 
 class QGroupBox;
+class QMainWindow;
+
+namespace kinmatch {
+class Platform;
+}
 class QWidget;
 
 namespace look {
@@ -82,6 +87,19 @@ constexpr QRect Twips(int left, int top, int width, int height)
 {
     return {left / 15, top / 15, width / 15, height / 15};
 }
+
+// The bottom strip of the main, result and report windows: the full-branding offer in front of
+// the co-branding offer at the same place, each opening its page.
+struct OfferStrip {
+    QWidget* fraFullBrand;
+    LinkLabel* lblFullBrand;
+    LinkLabel* lblCobrand;
+};
+OfferStrip AddOfferStrip(QWidget* parent, const QRect& geometry, int labelWidth,
+                         kinmatch::Platform& platform);
+
+// A main window's client area: light yellow, in the windows' font, of a fixed size.
+QWidget* AddClientArea(QMainWindow* window, const QSize& size);
 
 // Fixes a top-level window to its content's size, gives it the program's title, and centres it
 // on the screen.

@@ -37,8 +37,7 @@ void AddHelpAndOfferMenus(QWidget* owner, QMenuBar* bar, kinmatch::Platform& pla
     AddMenuAction(owner, help, "mnuUpdate", QStringLiteral("Check for Software &Update"),
                   [&platform] { modHelp::OpenDownloadPage(platform); });
     help->addSeparator();
-    AddMenuAction(owner, help, "mnuAbout", QStringLiteral("&About Software"),
-                  std::move(showAbout));
+    AddMenuAction(owner, help, "mnuAbout", QStringLiteral("&About Software"), std::move(showAbout));
 
     // A command on the bar itself, without a drop-down.
     bar->addAction(AddMenuAction(owner, nullptr, "mnuDonate", QStringLiteral("&Donate"),

@@ -1,11 +1,10 @@
 #include "Program.h"
 
+#include "RemindOfUpdate.h"
 #include "frmAbout.h"
 #include "frmMain.h"
 #include "frmMayanCompatibilityResult.h"
 #include "frmNagScreen2.h"
-#include "RemindOfUpdate.h"
-
 
 #include <QLineEdit>
 
@@ -50,7 +49,10 @@ frmMain* Program::showMainWindow()
     return main_;
 }
 
-frmMain* Program::mainWindow() const { return main_; }
+frmMain* Program::mainWindow() const
+{
+    return main_;
+}
 
 frmMayanCompatibilityResult* Program::resultWindow()
 {
@@ -76,7 +78,10 @@ void Program::hideSupportWindow()
         support_->hide();
 }
 
-frmNagScreen2* Program::supportWindow() const { return support_; }
+frmNagScreen2* Program::supportWindow() const
+{
+    return support_;
+}
 
 void Program::EndProgram()
 {

@@ -45,17 +45,13 @@ frmMain::frmMain(kinmatch::Program& program) : program_(program)
 {
     setObjectName(QStringLiteral("frmMain"));
     setAttribute(Qt::WA_DeleteOnClose);
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(480, 384);
-    client->setFont(look::UiFont());
-    look::FillBackground(client, look::LightYellow);
-    setCentralWidget(client);
+    QWidget* client = look::AddClientArea(this, {480, 384});
     kinmatch::Platform& platform = program_.platform();
 
     auto* Label14 = look::AddLink(client, "Label14", look::ForumCaption(), {63, 0, 355, 29},
                                   look::OfferLinkStyle());
-    connect(Label14, &look::LinkLabel::clicked, this, [&platform] { modHelp::OpenHomePage(platform); });
+    connect(Label14, &look::LinkLabel::clicked, this,
+            [&platform] { modHelp::OpenHomePage(platform); });
     look::AddLabel(client, "Label2",
                    QStringLiteral("Know your compatibility with your partner based on advanced "
                                   "Mayan Astrology! Enter the following details and get started."),
@@ -71,10 +67,9 @@ frmMain::frmMain(kinmatch::Program& program) : program_(program)
     txtNameF = partner.txtName, cboMonthF = partner.cboMonth, cboDateF = partner.cboDate,
     cboYearF = partner.cboYear;
 
-    cmdCalculate =
-        look::AddButton(client, "cmdCalculate",
-                        QStringLiteral("&Generate Mayan Astrology Compatibility Reading"),
-                        {76, 264, 329, 25}, look::UiFont(8.25, true));
+    cmdCalculate = look::AddButton(
+        client, "cmdCalculate", QStringLiteral("&Generate Mayan Astrology Compatibility Reading"),
+        {76, 264, 329, 25}, look::UiFont(8.25, true));
     connect(cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
     // The open button gets a row of its own below the generate button; the bottom strip moves
     // down by that row.
@@ -82,21 +77,9 @@ frmMain::frmMain(kinmatch::Program& program) : program_(program)
                               {76, 295, 329, 25}, look::UiFont(9, true));
     connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
 
-    auto* fraFullBrand = new QWidget(client);
-    fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
-    fraFullBrand->setGeometry(1, 327, 479, 57);
-    look::FillBackground(fraFullBrand, look::LightYellow);
-    look::TextStyle offer = look::OfferLinkStyle();
-    lblCobrand = look::AddLink(fraFullBrand, "lblCobrand", look::CoBrandCaption(), {8, 11, 463, 41},
-                               offer);
-    lblFullBrand = look::AddLink(fraFullBrand, "lblFullBrand", look::FullBrandCaption(),
-                                 {8, 11, 463, 41}, offer);
-    for (QLabel* label : {static_cast<QLabel*>(lblCobrand), static_cast<QLabel*>(lblFullBrand)})
-        look::FillBackground(label, look::LightYellow);
-    connect(lblFullBrand, &look::LinkLabel::clicked, this,
-            [&platform] { modHelp::OpenFullBrandingOffer(platform); });
-    connect(lblCobrand, &look::LinkLabel::clicked, this,
-            [&platform] { modHelp::OpenCoBrandingOffer(platform); });
+    const look::OfferStrip offers = look::AddOfferStrip(client, {1, 327, 479, 57}, 463, platform);
+    lblFullBrand = offers.lblFullBrand;
+    lblCobrand = offers.lblCobrand;
 
     QMenu* file = look::AddMenu(menuBar(), "mnuFile", QStringLiteral("&File"));
     look::AddMenuAction(this, file, "mnuMayan", QStringLiteral("&Generate Mayan Birth Chart"),
@@ -107,8 +90,8 @@ frmMain::frmMain(kinmatch::Program& program) : program_(program)
                                [this] { program_.showAboutWindow(this); });
 
     // The partner's lists run year, day, month: the reverse of the user's.
-    const QList<QWidget*> tabOrder = {txtNameM, cboMonthM, cboDateM, cboYearM, cmdOpen,
-                                      cmdCalculate, txtNameF, cboYearF, cboDateF, cboMonthF};
+    const QList<QWidget*> tabOrder = {txtNameM,     cboMonthM, cboDateM, cboYearM, cmdOpen,
+                                      cmdCalculate, txtNameF,  cboYearF, cboDateF, cboMonthF};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
@@ -170,9 +153,14 @@ void frmMain::Form_Load()
 void frmMain::CoBrand_Randomize()
 {
     switch (kinmatch::CoBrandChoice(program_.platform().randomUniform())) {
-    case kinmatch::OfferInFront::FullBranding: lblFullBrand->raise(); break;
-    case kinmatch::OfferInFront::CoBranding: lblCobrand->raise(); break;
-    case kinmatch::OfferInFront::Unchanged: break;
+    case kinmatch::OfferInFront::FullBranding:
+        lblFullBrand->raise();
+        break;
+    case kinmatch::OfferInFront::CoBranding:
+        lblCobrand->raise();
+        break;
+    case kinmatch::OfferInFront::Unchanged:
+        break;
     }
 }
 
@@ -190,9 +178,9 @@ bool frmMain::ValidateInputs()
     }
     for (const PersonControls& person : {PersonControls{txtNameM, cboMonthM, cboDateM, cboYearM},
                                          PersonControls{txtNameF, cboMonthF, cboDateF, cboYearF}}) {
-        const auto problem =
-            mmn::CheckDayOfMonth(person.cboYear->currentText().toInt(),
-                                 person.cboMonth->currentIndex(), person.cboDate->currentIndex() + 1);
+        const auto problem = mmn::CheckDayOfMonth(person.cboYear->currentText().toInt(),
+                                                  person.cboMonth->currentIndex(),
+                                                  person.cboDate->currentIndex() + 1);
         if (problem == mmn::DateProblem::NoSuchDayInFebruary) {
             platform.showMessage(QStringLiteral("Please Enter Correct Date Or Month!"),
                                  MessageIcon::Information);

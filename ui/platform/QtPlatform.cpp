@@ -28,7 +28,7 @@ std::optional<QString> AskFile(const FileDialogRequest& request, QFileDialog::Ac
     QFileDialog dialog(DialogParent(), request.title);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                      : QFileDialog::AnyFile);
+                                                       : QFileDialog::AnyFile);
     dialog.setNameFilter(request.filter);
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
@@ -50,22 +50,23 @@ const QString SettingsSection = QStringLiteral("Settings/");
 
 QtPlatform::QtPlatform() = default;
 
-MessageAnswer QtPlatform::showMessage(const QString& text, MessageIcon icon,
-                                      MessageButtons buttons)
+MessageAnswer QtPlatform::showMessage(const QString& text, MessageIcon icon, MessageButtons buttons)
 {
     // A carriage return on its own separates lines, as it does in the system's message boxes.
     QString shown = text;
     shown.replace(QRegularExpression(QStringLiteral("\r(?!\n)")), QStringLiteral("\n"));
-    QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical
-                                                  : QMessageBox::Information,
-                    QStringLiteral("Kinmatch"), shown,
-                    buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
-                                                     : QMessageBox::Ok,
-                    DialogParent());
+    QMessageBox box(
+        icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
+        QStringLiteral("Kinmatch"), shown,
+        buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+        DialogParent());
     switch (box.exec()) {
-    case QMessageBox::Yes: return MessageAnswer::Yes;
-    case QMessageBox::No: return MessageAnswer::No;
-    default: return MessageAnswer::Ok;
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    default:
+        return MessageAnswer::Ok;
     }
 }
 
@@ -104,14 +105,20 @@ bool QtPlatform::print(const QTextDocument& document)
     return printer->printerState() != QPrinter::Error;
 }
 
-QDate QtPlatform::today() { return QDate::currentDate(); }
+QDate QtPlatform::today()
+{
+    return QDate::currentDate();
+}
 
 void QtPlatform::seedRandomFromClock()
 {
     random_.seed(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch()));
 }
 
-double QtPlatform::randomUniform() { return random_.generateDouble(); }
+double QtPlatform::randomUniform()
+{
+    return random_.generateDouble();
+}
 
 QString QtPlatform::readSetting(const QString& key)
 {
@@ -123,6 +130,9 @@ void QtPlatform::writeSetting(const QString& key, const QString& value)
     ProgramSettings().setValue(SettingsSection + key, value);
 }
 
-bool QtPlatform::takeSingleInstanceLock() { return lock_.tryLock(); }
+bool QtPlatform::takeSingleInstanceLock()
+{
+    return lock_.tryLock();
+}
 
 } // namespace kinmatch

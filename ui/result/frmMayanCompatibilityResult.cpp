@@ -17,12 +17,7 @@ frmMayanCompatibilityResult::frmMayanCompatibilityResult(kinmatch::Program& prog
 {
     setObjectName(QStringLiteral("frmMayanCompatibilityResult"));
     setAttribute(Qt::WA_DeleteOnClose);
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(656, 403);
-    client->setFont(look::UiFont());
-    look::FillBackground(client, look::LightYellow);
-    setCentralWidget(client);
+    QWidget* client = look::AddClientArea(this, {656, 403});
     kinmatch::Platform& platform = program_.platform();
 
     auto* Label14 = look::AddLink(client, "Label14", look::ForumCaption(), {113, 0, 431, 29},
@@ -30,9 +25,9 @@ frmMayanCompatibilityResult::frmMayanCompatibilityResult(kinmatch::Program& prog
     connect(Label14, &look::LinkLabel::clicked, this,
             [&platform] { modHelp::OpenHomePage(platform); });
 
-    QGroupBox* Frame1 = look::AddFrame(client, "Frame1", QStringLiteral("Kinmatch Results"),
-                                       {4, 32, 649, 313}, look::Olive, Qt::black,
-                                       look::UiFont(8.25, true));
+    QGroupBox* Frame1 =
+        look::AddFrame(client, "Frame1", QStringLiteral("Kinmatch Results"), {4, 32, 649, 313},
+                       look::Olive, Qt::black, look::UiFont(8.25, true));
     const look::TextStyle rowStyle{look::UiFont(8.25, true)};
     const char* captions[] = {"Your Mayan Day Sign ", "Your Galactic Tone",
                               "Your Partner's Mayan Day Sign", "Your Partner's Galactic Tone"};
@@ -42,8 +37,8 @@ frmMayanCompatibilityResult::frmMayanCompatibilityResult(kinmatch::Program& prog
         const QByteArray valueName = "lblResult_" + QByteArray::number(row + 2);
         look::AddLabel(Frame1, captionName.constData(), QString::fromLatin1(captions[row]),
                        {16, rows[row], 0, 0}, rowStyle);
-        lblResult[std::size_t(row + 2)] =
-            look::AddLabel(Frame1, valueName.constData(), QString(), {288, rows[row], 0, 0}, rowStyle);
+        lblResult[std::size_t(row + 2)] = look::AddLabel(Frame1, valueName.constData(), QString(),
+                                                         {288, rows[row], 0, 0}, rowStyle);
     }
     cmdSave = look::AddButton(Frame1, "cmdSave", QStringLiteral("Save"), {568, 52, 73, 25});
     connect(cmdSave, &QPushButton::clicked, this, &frmMayanCompatibilityResult::cmdSave_Click);
@@ -60,27 +55,16 @@ frmMayanCompatibilityResult::frmMayanCompatibilityResult(kinmatch::Program& prog
     lblResult[1] = look::AddLabel(Frame2, "lblResult_1", QString(), {136, 51, 485, 157},
                                   {look::UiFont(), Qt::white, Qt::AlignLeft | Qt::AlignTop, true});
 
-    auto* fraFullBrand = new QWidget(client);
-    fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
-    fraFullBrand->setGeometry(4, 344, 649, 57);
-    look::FillBackground(fraFullBrand, look::LightYellow);
     // The co-branding offer lies beneath the full-branding one, and nothing here raises it.
-    auto* lblCobrand = look::AddLink(fraFullBrand, "lblCobrand", look::CoBrandCaption(),
-                                     {8, 11, 551, 41}, look::OfferLinkStyle());
-    auto* lblFullBrand = look::AddLink(fraFullBrand, "lblFullBrand", look::FullBrandCaption(),
-                                       {8, 11, 551, 41}, look::OfferLinkStyle());
-    for (QLabel* label : {static_cast<QLabel*>(lblCobrand), static_cast<QLabel*>(lblFullBrand)})
-        look::FillBackground(label, look::LightYellow);
-    connect(lblFullBrand, &look::LinkLabel::clicked, this,
-            [&platform] { modHelp::OpenFullBrandingOffer(platform); });
-    connect(lblCobrand, &look::LinkLabel::clicked, this,
-            [&platform] { modHelp::OpenCoBrandingOffer(platform); });
+    QWidget* fraFullBrand =
+        look::AddOfferStrip(client, {4, 344, 649, 57}, 551, platform).fraFullBrand;
     cmdBack = look::AddButton(fraFullBrand, "cmdBack", QStringLiteral("Back"), {568, 19, 73, 25});
     connect(cmdBack, &QPushButton::clicked, this, &frmMayanCompatibilityResult::cmdBack_Click);
     setTabOrder(cmdSave, cmdBack);
 
     QMenu* file = look::AddMenu(menuBar(), "mnuFile", QStringLiteral("&File"));
-    look::AddMenuAction(this, file, "mnuBack", QStringLiteral("&Back"), [this] { cmdBack_Click(); });
+    look::AddMenuAction(this, file, "mnuBack", QStringLiteral("&Back"),
+                        [this] { cmdBack_Click(); });
     file->addSeparator();
     look::AddMenuAction(this, file, "mnuExit", QStringLiteral("E&xit"), [this] { close(); });
     look::AddHelpAndOfferMenus(this, menuBar(), platform,
@@ -92,7 +76,8 @@ frmMayanCompatibilityResult::frmMayanCompatibilityResult(kinmatch::Program& prog
 QPixmap frmMayanCompatibilityResult::SealPicture(int seal, qreal devicePixelRatio)
 {
     const auto key = modMayanCompatibility::SealTable[std::size_t(seal - 1)].PictureKey;
-    const QString path = QStringLiteral(":/seals/") + QString::fromLatin1(key.data(), qsizetype(key.size()));
+    const QString path =
+        QStringLiteral(":/seals/") + QString::fromLatin1(key.data(), qsizetype(key.size()));
     QIcon picture;
     picture.addFile(path);
     picture.addFile(QString(path).replace(QLatin1String(".jpg"), QLatin1String("@2x.jpg")));
@@ -111,7 +96,8 @@ void frmMayanCompatibilityResult::ShowComposite(const modMayanCompatibility::Res
     const auto seal = modMayanCompatibility::SealTable[std::size_t(display.picture - 1)].SealName;
     const QString sealName = QString::fromLatin1(seal.data(), qsizetype(seal.size()));
     picMayanSign->setAccessibleName(sealName);
-    picMayanSign->setAccessibleDescription(QStringLiteral("The picture of the %1 seal").arg(sealName));
+    picMayanSign->setAccessibleDescription(
+        QStringLiteral("The picture of the %1 seal").arg(sealName));
     picMayanSign->setProperty("sealPicture", display.picture);
 }
 

@@ -23,10 +23,10 @@ frmSave::frmSave(kinmatch::Program& program, QWidget* owner) : QDialog(owner), p
     auto* Label14 = look::AddLink(this, "Label14",
                                   QStringLiteral("The Most Popular Online Mystic Discussion Forum"),
                                   {116, 0, 282, 13}, linkStyle);
-    auto* Label1 = look::AddLink(this, "Label1",
-                                 QStringLiteral("Click Here To Visit %1 Now")
-                                     .arg(modHelp::MainSiteForDisplay()),
-                                 {124, 12, 266, 13}, linkStyle);
+    auto* Label1 = look::AddLink(
+        this, "Label1",
+        QStringLiteral("Click Here To Visit %1 Now").arg(modHelp::MainSiteForDisplay()),
+        {124, 12, 266, 13}, linkStyle);
     for (look::LinkLabel* link : {Label14, Label1})
         connect(link, &look::LinkLabel::clicked, this,
                 [&platform] { modHelp::OpenHomePage(platform); });
@@ -44,21 +44,8 @@ frmSave::frmSave(kinmatch::Program& program, QWidget* owner) : QDialog(owner), p
     setTabOrder(RTB, cmdPrint);
     setTabOrder(cmdPrint, cmdSave);
 
-    auto* fraFullBrand = new QWidget(this);
-    fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
-    fraFullBrand->setGeometry(2, 464, 511, 57);
-    look::FillBackground(fraFullBrand, look::LightYellow);
     // As in the result window, the co-branding offer lies beneath and stays covered.
-    auto* lblCobrand = look::AddLink(fraFullBrand, "lblCobrand", look::CoBrandCaption(),
-                                     {8, 11, 495, 41}, look::OfferLinkStyle());
-    auto* lblFullBrand = look::AddLink(fraFullBrand, "lblFullBrand", look::FullBrandCaption(),
-                                       {8, 11, 495, 41}, look::OfferLinkStyle());
-    for (QLabel* label : {static_cast<QLabel*>(lblCobrand), static_cast<QLabel*>(lblFullBrand)})
-        look::FillBackground(label, look::LightYellow);
-    connect(lblFullBrand, &look::LinkLabel::clicked, this,
-            [&platform] { modHelp::OpenFullBrandingOffer(platform); });
-    connect(lblCobrand, &look::LinkLabel::clicked, this,
-            [&platform] { modHelp::OpenCoBrandingOffer(platform); });
+    look::AddOfferStrip(this, {2, 464, 511, 57}, 495, platform);
 
     // The user's reading, computed again from the stored date: the engine last computed the
     // partner's.

@@ -91,13 +91,13 @@ frmNagScreen2::frmNagScreen2(kinmatch::Program& program) : program_(program)
         modHelp::OpenHomePage(platform);
     });
 
-    cmdClose = look::AddButton(this, "cmdClose", QStringLiteral("E&xit"),
-                               Twips(6000, 2760, 1245, 375));
+    cmdClose =
+        look::AddButton(this, "cmdClose", QStringLiteral("E&xit"), Twips(6000, 2760, 1245, 375));
     connect(cmdClose, &QPushButton::clicked, this, [this] { program_.EndProgram(); });
 
-    QGroupBox* Frame2 = look::AddFrame(this, "Frame2", QStringLiteral("Refer A Friend"),
-                                       Twips(120, 3240, 7065, 1455), palette().color(QPalette::Window),
-                                       Qt::black, look::UiFont(8.25, true));
+    QGroupBox* Frame2 = look::AddFrame(
+        this, "Frame2", QStringLiteral("Refer A Friend"), Twips(120, 3240, 7065, 1455),
+        palette().color(QPalette::Window), Qt::black, look::UiFont(8.25, true));
     txtName = AddBox(Frame2, "txtName", "Your Name", Twips(85, 360, 3375, 285));
     txtEmail = AddBox(Frame2, "txtEmail", "Your Email Address", Twips(3600, 360, 3375, 285));
     txtFriendName = AddBox(Frame2, "txtFriendName", "Friend's Name", Twips(85, 720, 3375, 285));
@@ -118,10 +118,9 @@ frmNagScreen2::frmNagScreen2(kinmatch::Program& program) : program_(program)
     txtMessage->setTabChangesFocus(true);
     setTextOf(txtMessage, QString::fromLatin1(MessagePlaceholder) + QStringLiteral("\r\n"));
 
-    QGroupBox* Frame6 =
-        look::AddFrame(this, "Frame6", QStringLiteral("Download Quorvane Softwares"),
-                       Twips(7320, 120, 3735, 4575), palette().color(QPalette::Window), Qt::black,
-                       look::UiFont(8.25, true));
+    QGroupBox* Frame6 = look::AddFrame(
+        this, "Frame6", QStringLiteral("Download Quorvane Softwares"), Twips(7320, 120, 3735, 4575),
+        palette().color(QPalette::Window), Qt::black, look::UiFont(8.25, true));
     look::AddLabel(Frame6, "Label3",
                    QStringLiteral("Enjoyed Kinmatch? Quorvane Softwares makes a large range of "
                                   "other programs for every seeker: astrology, psychic and tarot "
@@ -130,17 +129,16 @@ frmNagScreen2::frmNagScreen2(kinmatch::Program& program) : program_(program)
                                   "Have a look at them all and find your next favourite."),
                    Twips(120, 360, 3495, 3855),
                    {look::UiFont(), Qt::black, Qt::AlignLeft | Qt::AlignTop, true});
-    auto* lblGoToHome = look::AddLink(Frame6, "lblGoToHome",
-                                      QStringLiteral("Click Here To Visit Quorvane Softwares"),
-                                      Twips(75, 4250, 3585, 210),
-                                      {look::UiFont(), look::LinkBlue, Qt::AlignCenter});
+    auto* lblGoToHome = look::AddLink(
+        Frame6, "lblGoToHome", QStringLiteral("Click Here To Visit Quorvane Softwares"),
+        Twips(75, 4250, 3585, 210), {look::UiFont(), look::LinkBlue, Qt::AlignCenter});
     connect(lblGoToHome, &look::LinkLabel::clicked, this,
             [&platform] { modHelp::OpenSoftwareCatalogue(platform); });
 
     for (QWidget* box : std::initializer_list<QWidget*>{txtName, txtEmail, txtFriendName,
                                                         txtFriendEmail, txtMessage})
         box->installEventFilter(this);
-    const QList<QWidget*> tabOrder = {cmdClose, Check1,        txtName,      cmdSubmit,
+    const QList<QWidget*> tabOrder = {cmdClose, Check1,         txtName,       cmdSubmit,
                                       txtEmail, txtFriendEmail, txtFriendName, txtMessage};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
