@@ -60,11 +60,15 @@ frmMain::frmMain(kinmatch::Program& program) : program_(program)
 
     const PersonControls user =
         AddPersonFrame(client, "Frame1", QStringLiteral("Your Personal Details"), 88, 0, 'M');
+    txtNameM = user.txtName;
+    cboMonthM = user.cboMonth;
+    cboDateM = user.cboDate;
+    cboYearM = user.cboYear;
     const PersonControls partner = AddPersonFrame(
         client, "Frame2", QStringLiteral("Your Partner's Personal Details"), 176, 2, 'F');
-    txtNameM = user.txtName, cboMonthM = user.cboMonth, cboDateM = user.cboDate,
-    cboYearM = user.cboYear;
-    txtNameF = partner.txtName, cboMonthF = partner.cboMonth, cboDateF = partner.cboDate,
+    txtNameF = partner.txtName;
+    cboMonthF = partner.cboMonth;
+    cboDateF = partner.cboDate;
     cboYearF = partner.cboYear;
 
     cmdCalculate = look::AddButton(
