@@ -104,15 +104,9 @@ std::string_view MonthName(const BirthDate& date)
     return mmn::MonthNames[static_cast<std::size_t>(date.month - 1)];
 }
 
-struct Located {
-    mmn::KinPlace place;
-    mmn::DatedReading dated;
-};
-
-Located Locate(const BirthDate& date)
+mmn::DatedReading ReadingOf(const BirthDate& date)
 {
-    return {mmn::LocateInCount(MonthName(date), date.day, date.year),
-            mmn::ReadingOf(MonthName(date), date.day, date.year)};
+    return mmn::ReadingOf(MonthName(date), date.day, date.year);
 }
 
 std::string DateText(const BirthDate& date)
@@ -125,13 +119,13 @@ std::string Reading(const ParsedArguments& parsed)
 {
     ExpectPositional(parsed, 1, "reading needs one DATE");
     const BirthDate date = DateArgument(parsed.positional[0]);
-    const Located located = Locate(date);
-    const mmn::PersonReading& reading = located.dated.reading;
+    const mmn::DatedReading dated = ReadingOf(date);
+    const mmn::PersonReading& reading = dated.reading;
 
     if (parsed.has("--json")) {
         return JsonObject()
-                   .add("KinIndex", located.place.kinIndex)
-                   .add("DaySign", located.place.daySign)
+                   .add("KinIndex", dated.kinIndex)
+                   .add("DaySign", dated.sign.DaySign)
                    .add("DayNumber", reading.DayNumber)
                    .add("SignName", reading.SignName)
                    .add("EnglishName", reading.EnglishName)
@@ -146,7 +140,7 @@ std::string Reading(const ParsedArguments& parsed)
     }
     std::ostringstream text;
     text << "Date of birth:   " << DateText(date) << "\n"
-         << "Place in count:  " << located.place.kinIndex << " of 260\n"
+         << "Place in count:  " << dated.kinIndex << " of 260\n"
          << "Day sign:        " << reading.EnglishName << ", " << reading.SignName << "\n"
          << "Galactic tone:   " << reading.DayNumber << "\n"
          << "Keywords:        " << reading.Keywords << "\n"
@@ -160,21 +154,21 @@ std::string Reading(const ParsedArguments& parsed)
     return text.str();
 }
 
-JsonObject PersonJson(const Located& person)
+JsonObject PersonJson(const mmn::DatedReading& person)
 {
     return JsonObject()
-        .add("KinIndex", person.place.kinIndex)
-        .add("DaySign", person.place.daySign)
-        .add("DayNumber", person.place.dayNumber)
-        .add("EnglishName", person.dated.sign.EnglishName);
+        .add("KinIndex", person.kinIndex)
+        .add("DaySign", person.sign.DaySign)
+        .add("DayNumber", person.sign.DayNumber)
+        .add("EnglishName", person.sign.EnglishName);
 }
 
 std::string Match(const ParsedArguments& parsed)
 {
     ExpectPositional(parsed, 2, "match needs USER-DATE and PARTNER-DATE");
-    const Located user = Locate(DateArgument(parsed.positional[0]));
-    const Located partner = Locate(DateArgument(parsed.positional[1]));
-    const mmc::CompositeReading composite = mmc::CompositeOf(user.dated.sign, partner.dated.sign);
+    const mmn::DatedReading user = ReadingOf(DateArgument(parsed.positional[0]));
+    const mmn::DatedReading partner = ReadingOf(DateArgument(parsed.positional[1]));
+    const mmc::CompositeReading composite = mmc::CompositeOf(user.sign, partner.sign);
     const mmc::SealRow& seal =
         mmc::SealTable[static_cast<std::size_t>(composite.CompositeSeal - 1)];
 
@@ -193,10 +187,9 @@ std::string Match(const ParsedArguments& parsed)
     std::ostringstream text;
     text << "Compatibility:   " << composite.CompositeName << " (seal " << composite.CompositeSeal
          << ", tone " << composite.CompositeTone << ")\n"
-         << "You:             " << user.dated.sign.EnglishName << ", tone "
-         << user.dated.sign.DayNumber << "\n"
-         << "Your partner:    " << partner.dated.sign.EnglishName << ", tone "
-         << partner.dated.sign.DayNumber << "\n"
+         << "You:             " << user.sign.EnglishName << ", tone " << user.sign.DayNumber << "\n"
+         << "Your partner:    " << partner.sign.EnglishName << ", tone " << partner.sign.DayNumber
+         << "\n"
          << "\n"
          << seal.SealDescription << "\n";
     return text.str();

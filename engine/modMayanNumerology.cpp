@@ -54,7 +54,7 @@ DatedReading ReadingOf(std::string_view month, int day, int year)
         .FamousPersonalities = sign.FamousPersonalities,
     };
     PersonSign personSign{place.daySign, place.dayNumber, std::string(sign.EnglishName)};
-    return {reading, std::move(personSign)};
+    return {place.kinIndex, reading, std::move(personSign)};
 }
 
 PersonReading ComputeReading(ReadingRecords& records, std::string_view month, int day, int year,

@@ -142,8 +142,9 @@ struct BirthDetails {
     friend bool operator==(const BirthDetails&, const BirthDetails&) = default;
 };
 
-// The full reading of a date, with the sign's position for the caller that needs it.
+// The full reading of a date, with its place in the count and its sign.
 struct DatedReading {
+    KinIndex kinIndex = 0;
     PersonReading reading;
     PersonSign sign;
 };

@@ -53,6 +53,18 @@ inline void Settle()
     QCoreApplication::processEvents();
 }
 
+// Ends the program as its Exit would, lets its windows go, and fails the test if any window is
+// still on the screen.
+inline void EndAndExpectNoWindowLeft(std::unique_ptr<Program>& program)
+{
+    if (program)
+        program->EndProgram();
+    Settle();
+    program.reset();
+    Settle();
+    QVERIFY2(VisibleWindows().isEmpty(), qPrintable(VisibleWindows().join(QLatin1Char(','))));
+}
+
 // Runs action once the next modal dialog is up, so that a test can answer a window shown with
 // exec().
 inline void WhenModal(std::function<void(QWidget*)> action)

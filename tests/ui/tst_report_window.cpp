@@ -71,11 +71,7 @@ void ReportWindowTest::init()
 
 void ReportWindowTest::cleanup()
 {
-    QApplication::closeAllWindows();
-    Settle();
-    program.reset();
-    Settle();
-    QVERIFY2(VisibleWindows().isEmpty(), qPrintable(VisibleWindows().join(',')));
+    EndAndExpectNoWindowLeft(program);
 }
 
 void ReportWindowTest::generate(const QString& user, int year, const QString& month, int day)

@@ -98,11 +98,7 @@ void SupportTest::init()
 
 void SupportTest::cleanup()
 {
-    program->EndProgram();
-    Settle();
-    program.reset();
-    Settle();
-    QVERIFY2(VisibleWindows().isEmpty(), qPrintable(VisibleWindows().join(',')));
+    EndAndExpectNoWindowLeft(program);
 }
 
 void SupportTest::generate()

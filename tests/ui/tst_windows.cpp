@@ -73,11 +73,7 @@ void WindowsTest::init()
 
 void WindowsTest::cleanup()
 {
-    QApplication::closeAllWindows();
-    Settle();
-    program.reset();
-    Settle();
-    QVERIFY2(VisibleWindows().isEmpty(), qPrintable(VisibleWindows().join(QLatin1Char(','))));
+    EndAndExpectNoWindowLeft(program);
 }
 
 void WindowsTest::fill(const QString& user, Date userDate, const QString& partner, Date partnerDate)

@@ -58,18 +58,18 @@ frmMain::frmMain(kinmatch::Program& program) : program_(program)
                    {8, 40, 465, 33},
                    {look::UiFont(9, true), look::Navy, Qt::AlignCenter, true, false});
 
-    const PersonControls user =
+    const PersonControls you =
         AddPersonFrame(client, "Frame1", QStringLiteral("Your Personal Details"), 88, 0, 'M');
-    txtNameM = user.txtName;
-    cboMonthM = user.cboMonth;
-    cboDateM = user.cboDate;
-    cboYearM = user.cboYear;
-    const PersonControls partner = AddPersonFrame(
+    txtNameM = you.txtName;
+    cboMonthM = you.cboMonth;
+    cboDateM = you.cboDate;
+    cboYearM = you.cboYear;
+    const PersonControls yourPartner = AddPersonFrame(
         client, "Frame2", QStringLiteral("Your Partner's Personal Details"), 176, 2, 'F');
-    txtNameF = partner.txtName;
-    cboMonthF = partner.cboMonth;
-    cboDateF = partner.cboDate;
-    cboYearF = partner.cboYear;
+    txtNameF = yourPartner.txtName;
+    cboMonthF = yourPartner.cboMonth;
+    cboDateF = yourPartner.cboDate;
+    cboYearF = yourPartner.cboYear;
 
     cmdCalculate = look::AddButton(
         client, "cmdCalculate", QStringLiteral("&Generate Mayan Astrology Compatibility Reading"),
@@ -180,8 +180,7 @@ bool frmMain::ValidateInputs()
             return false;
         }
     }
-    for (const PersonControls& person : {PersonControls{txtNameM, cboMonthM, cboDateM, cboYearM},
-                                         PersonControls{txtNameF, cboMonthF, cboDateF, cboYearF}}) {
+    for (const PersonControls& person : {user(), partner()}) {
         const auto problem = mmn::CheckDayOfMonth(person.cboYear->currentText().toInt(),
                                                   person.cboMonth->currentIndex(),
                                                   person.cboDate->currentIndex() + 1);
@@ -204,8 +203,8 @@ void frmMain::cmdCalculate_Click()
     if (!ValidateInputs())
         return;
     modMayanCompatibility::SharedRecords& records = program_.records();
-    records.UserDetails = DetailsOf({txtNameM, cboMonthM, cboDateM, cboYearM});
-    records.PartnerDetails = DetailsOf({txtNameF, cboMonthF, cboDateF, cboYearF});
+    records.UserDetails = DetailsOf(user());
+    records.PartnerDetails = DetailsOf(partner());
     for (const bool isUser : {true, false}) {
         const mmn::BirthDetails& details = isUser ? records.UserDetails : records.PartnerDetails;
         mmn::ComputeReading(records, details.BirthMonth, details.BirthDay, details.BirthYear,

@@ -56,6 +56,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    PersonControls user() const { return {txtNameM, cboMonthM, cboDateM, cboYearM}; }
+    PersonControls partner() const { return {txtNameF, cboMonthF, cboDateF, cboYearF}; }
     void Form_Load();
     bool ValidateInputs();
     PersonControls AddPersonFrame(QWidget* parent, const char* frameName, const QString& caption,
