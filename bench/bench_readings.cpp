@@ -26,7 +26,7 @@ int main()
                         continue;
                     const auto dated =
                         mmn::ReadingOf(mmn::MonthNames[std::size_t(month)], day, year);
-                    checksum += dated.sign.DaySign + long(dated.reading.SignDescription.size());
+                    checksum += dated.Sign.DaySign + long(dated.Reading.SignDescription.size());
                     ++dates;
                 }
         const auto elapsed = std::chrono::steady_clock::now() - start;

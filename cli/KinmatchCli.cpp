@@ -6,6 +6,7 @@
 #include "modMayanNumerology.h"
 
 #include "Blanks.h"
+#include "QtText.h"
 #include "ReadingFile.h"
 #include "ReadingFileIO.h"
 #include "Report.h"
@@ -120,12 +121,12 @@ std::string Reading(const ParsedArguments& parsed)
     ExpectPositional(parsed, 1, "reading needs one DATE");
     const BirthDate date = DateArgument(parsed.positional[0]);
     const mmn::DatedReading dated = ReadingOf(date);
-    const mmn::PersonReading& reading = dated.reading;
+    const mmn::PersonReading& reading = dated.Reading;
 
     if (parsed.has("--json")) {
         return JsonObject()
-                   .add("KinIndex", dated.kinIndex)
-                   .add("DaySign", dated.sign.DaySign)
+                   .add("KinIndex", dated.KinIndex)
+                   .add("DaySign", dated.Sign.DaySign)
                    .add("DayNumber", reading.DayNumber)
                    .add("SignName", reading.SignName)
                    .add("EnglishName", reading.EnglishName)
@@ -140,7 +141,7 @@ std::string Reading(const ParsedArguments& parsed)
     }
     std::ostringstream text;
     text << "Date of birth:   " << DateText(date) << "\n"
-         << "Place in count:  " << dated.kinIndex << " of 260\n"
+         << "Place in count:  " << dated.KinIndex << " of 260\n"
          << "Day sign:        " << reading.EnglishName << ", " << reading.SignName << "\n"
          << "Galactic tone:   " << reading.DayNumber << "\n"
          << "Keywords:        " << reading.Keywords << "\n"
@@ -157,10 +158,10 @@ std::string Reading(const ParsedArguments& parsed)
 JsonObject PersonJson(const mmn::DatedReading& person)
 {
     return JsonObject()
-        .add("KinIndex", person.kinIndex)
-        .add("DaySign", person.sign.DaySign)
-        .add("DayNumber", person.sign.DayNumber)
-        .add("EnglishName", person.sign.EnglishName);
+        .add("KinIndex", person.KinIndex)
+        .add("DaySign", person.Sign.DaySign)
+        .add("DayNumber", person.Sign.DayNumber)
+        .add("EnglishName", person.Sign.EnglishName);
 }
 
 std::string Match(const ParsedArguments& parsed)
@@ -168,7 +169,7 @@ std::string Match(const ParsedArguments& parsed)
     ExpectPositional(parsed, 2, "match needs USER-DATE and PARTNER-DATE");
     const mmn::DatedReading user = ReadingOf(DateArgument(parsed.positional[0]));
     const mmn::DatedReading partner = ReadingOf(DateArgument(parsed.positional[1]));
-    const mmc::CompositeReading composite = mmc::CompositeOf(user.sign, partner.sign);
+    const mmc::CompositeReading composite = mmc::CompositeOf(user.Sign, partner.Sign);
     const mmc::SealRow& seal =
         mmc::SealTable[static_cast<std::size_t>(composite.CompositeSeal - 1)];
 
@@ -187,8 +188,8 @@ std::string Match(const ParsedArguments& parsed)
     std::ostringstream text;
     text << "Compatibility:   " << composite.CompositeName << " (seal " << composite.CompositeSeal
          << ", tone " << composite.CompositeTone << ")\n"
-         << "You:             " << user.sign.EnglishName << ", tone " << user.sign.DayNumber << "\n"
-         << "Your partner:    " << partner.sign.EnglishName << ", tone " << partner.sign.DayNumber
+         << "You:             " << user.Sign.EnglishName << ", tone " << user.Sign.DayNumber << "\n"
+         << "Your partner:    " << partner.Sign.EnglishName << ", tone " << partner.Sign.DayNumber
          << "\n"
          << "\n"
          << seal.SealDescription << "\n";
@@ -198,18 +199,18 @@ std::string Match(const ParsedArguments& parsed)
 // The name and date of birth given with --name, checked as the main window checks them.
 mmn::BirthDetails DetailsFromArguments(const std::vector<std::string>& nameAndDate)
 {
-    const QString name = kinmatch::TrimBlanks(QString::fromStdString(nameAndDate[0]));
+    const QString name = kinmatch::TrimBlanks(kinmatch::ToQString(nameAndDate[0]));
     if (name.isEmpty())
         throw UsageError("the name is blank");
     const BirthDate date = DateArgument(nameAndDate[1]);
-    return {name.toStdString(), static_cast<std::int16_t>(date.year), std::string(MonthName(date)),
+    return {kinmatch::ToUtf8(name), static_cast<std::int16_t>(date.year), std::string(MonthName(date)),
             static_cast<std::int16_t>(date.day)};
 }
 
 // The details a reading file holds, refused unless every line is what the program writes.
 mmn::BirthDetails DetailsFromFile(const std::string& path)
 {
-    const QString file = QString::fromStdString(path);
+    const QString file = kinmatch::ToQString(path);
     if (!QFileInfo(file).isFile() || !QFile(file).open(QIODevice::ReadOnly))
         throw UsageError("cannot read '" + path + "'");
     const auto lines = kinmatch::LoadReadingFile(file);
@@ -217,9 +218,9 @@ mmn::BirthDetails DetailsFromFile(const std::string& path)
     const QString name = kinmatch::TrimBlanks(lines[0]);
     if (name.isEmpty())
         throw UsageError(where + "not a reading file (it holds no name)");
-    const std::string year = lines[1].toStdString();
-    const std::string month = lines[2].toStdString();
-    const std::string day = lines[3].toStdString();
+    const std::string year = kinmatch::ToUtf8(lines[1]);
+    const std::string month = kinmatch::ToUtf8(lines[2]);
+    const std::string day = kinmatch::ToUtf8(lines[3]);
     const auto monthRow = std::find(mmn::MonthNames.begin(), mmn::MonthNames.end(), month);
     bool yearOk = false;
     bool dayOk = false;
@@ -235,7 +236,7 @@ mmn::BirthDetails DetailsFromFile(const std::string& path)
     const int monthIndex = int(monthRow - mmn::MonthNames.begin());
     if (mmn::CheckDayOfMonth(yearNumber, monthIndex, dayNumber) != mmn::DateProblem::None)
         throw UsageError(where + month + " " + year + " has no day " + day);
-    return {name.toStdString(), static_cast<std::int16_t>(yearNumber), month,
+    return {kinmatch::ToUtf8(name), static_cast<std::int16_t>(yearNumber), month,
             static_cast<std::int16_t>(dayNumber)};
 }
 
@@ -264,14 +265,14 @@ std::string Report(const ParsedArguments& parsed)
         details = DetailsFromFile(parsed.positional[0]);
     }
     const mmn::PersonReading reading =
-        mmn::ReadingOf(details.BirthMonth, details.BirthDay, details.BirthYear).reading;
-    const auto runs = kinmatch::ComposeReport(details, reading, modHelp::MainSite().toStdString());
+        mmn::ReadingOf(details.BirthMonth, details.BirthDay, details.BirthYear).Reading;
+    const auto runs = kinmatch::ComposeReport(details, reading, kinmatch::ToUtf8(modHelp::MainSite()));
     if (!parsed.has("--pdf"))
         return kinmatch::ReportText(runs) + "\n";
 
     const std::string& out = parsed.options.at("--pdf")[0];
     const auto app = EnsureGuiApplication();
-    const QString path = QString::fromStdString(out);
+    const QString path = kinmatch::ToQString(out);
     const bool existed = QFile::exists(path);
     if (!kinmatch::WriteReportPdf(*kinmatch::ReportDocument(runs), path)) {
         if (!existed)
@@ -287,14 +288,14 @@ std::string Save(const ParsedArguments& parsed)
     if (!parsed.has("--name"))
         throw UsageError("save needs --name NAME DATE");
     const std::string& file = parsed.positional[0];
-    if (!QString::fromStdString(file).endsWith(QLatin1String("man")))
+    if (!kinmatch::ToQString(file).endsWith(QLatin1String("man")))
         throw UsageError("'" + file + "' does not end in .man");
     const mmn::BirthDetails details = DetailsFromArguments(parsed.options.at("--name"));
-    const QString unstorable = kinmatch::UnstorableCharacter(QString::fromStdString(details.Name));
+    const QString unstorable = kinmatch::UnstorableCharacter(kinmatch::ToQString(details.Name));
     if (!unstorable.isEmpty())
-        throw UsageError("a reading file cannot hold the character '" + unstorable.toStdString() +
+        throw UsageError("a reading file cannot hold the character '" + kinmatch::ToUtf8(unstorable) +
                          "' of the name");
-    if (kinmatch::SaveReadingFile(QString::fromStdString(file), details) !=
+    if (kinmatch::SaveReadingFile(kinmatch::ToQString(file), details) !=
         kinmatch::SaveOutcome::Saved)
         throw UsageError("cannot write '" + file + "'");
     return {};

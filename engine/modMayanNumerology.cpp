@@ -11,10 +11,19 @@ YearOutOfRange::YearOutOfRange(int year)
 {
 }
 
-KinRow KinTable(KinIndex index)
+namespace {
+// The sign of a place in the count follows from the place itself: the count starts at Monkey and
+// runs through the 20 signs in their order.
+std::int16_t DaySignAt(int kinIndex)
 {
-    const auto sign = static_cast<std::size_t>((index - 1) % SignCount);
-    return {SignTable[sign].SignName, static_cast<std::int16_t>((index + 6) % NumberCount + 1)};
+    return static_cast<std::int16_t>((kinIndex - 1) % SignCount + 1);
+}
+} // namespace
+
+KinRow KinTable(int kinIndex)
+{
+    return {SignTable[static_cast<std::size_t>(DaySignAt(kinIndex) - 1)].SignName,
+            static_cast<std::int16_t>((kinIndex + 6) % NumberCount + 1)};
 }
 
 KinPlace LocateInCount(std::string_view month, int day, int year)
@@ -31,20 +40,16 @@ KinPlace LocateInCount(std::string_view month, int day, int year)
         sum -= CountLength;
 
     const KinRow row = KinTable(sum);
-    const auto signRow = std::find_if(SignTable.begin(), SignTable.end(), [&](const SignRow& sign) {
-        return sign.SignName == row.SignName;
-    });
-    return {sum, row.SignName, static_cast<std::int16_t>(signRow - SignTable.begin() + 1),
-            row.dayNumber};
+    return {sum, row.SignName, DaySignAt(sum), row.DayNumber};
 }
 
 DatedReading ReadingOf(std::string_view month, int day, int year)
 {
     const KinPlace place = LocateInCount(month, day, year);
-    const SignRow& sign = SignTable[static_cast<std::size_t>(place.daySign - 1)];
+    const SignRow& sign = SignTable[static_cast<std::size_t>(place.DaySign - 1)];
     const PersonReading reading{
-        .DayNumber = place.dayNumber,
-        .NumberDescription = NumberTable[static_cast<std::size_t>(place.dayNumber - 1)],
+        .DayNumber = place.DayNumber,
+        .NumberDescription = NumberTable[static_cast<std::size_t>(place.DayNumber - 1)],
         .SignName = place.SignName,
         .EnglishName = sign.EnglishName,
         .SignDescription = sign.SignDescription,
@@ -53,17 +58,17 @@ DatedReading ReadingOf(std::string_view month, int day, int year)
         .Significance = sign.Significance,
         .FamousPersonalities = sign.FamousPersonalities,
     };
-    PersonSign personSign{place.daySign, place.dayNumber, std::string(sign.EnglishName)};
-    return {place.kinIndex, reading, std::move(personSign)};
+    PersonSign personSign{place.DaySign, place.DayNumber, std::string(sign.EnglishName)};
+    return {place.KinIndex, reading, std::move(personSign)};
 }
 
 PersonReading ComputeReading(ReadingRecords& records, std::string_view month, int day, int year,
                              bool isUser)
 {
     DatedReading dated = ReadingOf(month, day, year);
-    records.LastReading = dated.reading;
-    (isUser ? records.UserSign : records.PartnerSign) = std::move(dated.sign);
-    return dated.reading;
+    records.LastReading = dated.Reading;
+    (isUser ? records.UserSign : records.PartnerSign) = std::move(dated.Sign);
+    return dated.Reading;
 }
 
 DateProblem CheckDayOfMonth(int year, int monthIndex, int day)

@@ -13,7 +13,6 @@ namespace modMayanNumerology {
 
 // A day sign (1..20, the program's own order starting at Monkey) and a day number (1..13, the
 // galactic tone) are 16-bit integers; a place in the count (KinIndex) is 1..260.
-using KinIndex = int;
 
 inline constexpr int FirstYear = 1900;
 inline constexpr int LastYear = 2016;
@@ -91,19 +90,19 @@ extern const std::array<std::string_view, NumberCount> NumberTable;
 
 struct KinRow {
     std::string_view SignName;
-    std::int16_t dayNumber;
+    std::int16_t DayNumber;
 };
 
 // The count, built from its two cycles: signs repeat every 20 rows, numbers every 13; row 1
 // carries Monkey and the number 8.
-KinRow KinTable(KinIndex index);
+KinRow KinTable(int kinIndex);
 
 // Where a date falls in the count.
 struct KinPlace {
-    KinIndex kinIndex = 0;
+    int KinIndex = 0;
     std::string_view SignName;
-    std::int16_t daySign = 0;
-    std::int16_t dayNumber = 0;
+    std::int16_t DaySign = 0;
+    std::int16_t DayNumber = 0;
 };
 
 // The month is matched exactly against MonthNames; a month name that matches none, or a day
@@ -144,9 +143,9 @@ struct BirthDetails {
 
 // The full reading of a date, with its place in the count and its sign.
 struct DatedReading {
-    KinIndex kinIndex = 0;
-    PersonReading reading;
-    PersonSign sign;
+    int KinIndex = 0;
+    PersonReading Reading;
+    PersonSign Sign;
 };
 DatedReading ReadingOf(std::string_view month, int day, int year);
 

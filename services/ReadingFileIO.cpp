@@ -1,5 +1,6 @@
 #include "ReadingFileIO.h"
 
+#include "QtText.h"
 #include "ReadingFile.h"
 #include "Windows1252.h"
 
@@ -36,13 +37,13 @@ std::array<QString, 4> LoadReadingFile(const QString& path)
         DecodeReadingFile(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     std::array<QString, 4> texts;
     for (std::size_t i = 0; i < lines.size(); ++i)
-        texts[i] = QString::fromStdString(lines[i]);
+        texts[i] = ToQString(lines[i]);
     return texts;
 }
 
 QString UnstorableCharacter(const QString& name)
 {
-    const auto character = modHelp::FirstCharacterWithoutCode(name.toStdString());
+    const auto character = modHelp::FirstCharacterWithoutCode(ToUtf8(name));
     if (!character)
         return {};
     const char32_t code = *character;

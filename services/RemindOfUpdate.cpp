@@ -1,8 +1,10 @@
 #include "RemindOfUpdate.h"
 
+#include "QtText.h"
 #include "Scrambler.h"
 #include "modHelp.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace modHelp {
@@ -10,12 +12,12 @@ namespace {
 
 QString Scrambled(const QString& text)
 {
-    return QString::fromStdString(ScrambleText(text.toStdString()).value_or(std::string()));
+    return kinmatch::ToQString(ScrambleText(kinmatch::ToUtf8(text)).value_or(std::string()));
 }
 
 QString Unscrambled(const QString& text)
 {
-    return QString::fromStdString(UnscrambleText(text.toStdString()).value_or(std::string()));
+    return kinmatch::ToQString(UnscrambleText(kinmatch::ToUtf8(text)).value_or(std::string()));
 }
 
 // The date is kept as ISO 8601 so that a change of locale never makes it unreadable; a value
@@ -34,6 +36,13 @@ QDate RecordedDate(const QString& text, const QDate& today)
 
 } // namespace
 
+QString UpdateQuestion()
+{
+    return QCoreApplication::translate(
+        "modHelp",
+        "There maybe an update to this software available\rDo you want to check for an update?");
+}
+
 void RemindOfUpdate(kinmatch::Platform& platform)
 {
     const QString key = Scrambled(QStringLiteral("Duration"));
@@ -49,10 +58,10 @@ void RemindOfUpdate(kinmatch::Platform& platform)
         return;
     }
     const qint64 days = today.daysTo(recorded);
-    if (days >= -14 && days <= 14)
+    if (days >= -ReminderQuietDays && days <= ReminderQuietDays)
         return;
     const kinmatch::MessageAnswer answer = platform.showMessage(
-        UpdateQuestion, kinmatch::MessageIcon::Information, kinmatch::MessageButtons::YesNo);
+        UpdateQuestion(), kinmatch::MessageIcon::Information, kinmatch::MessageButtons::YesNo);
     recordToday();
     if (answer == kinmatch::MessageAnswer::Yes)
         OpenDownloadPage(platform);

@@ -9,8 +9,10 @@ namespace modHelp {
 // records today again whatever the answer, and opens the download page on Yes.
 void RemindOfUpdate(kinmatch::Platform& platform);
 
+// How many days either side of the recorded date pass without a reminder.
+inline constexpr int ReminderQuietDays = 14;
+
 // The question, with the lone carriage return that separates its two sentences.
-inline const QString UpdateQuestion = QStringLiteral(
-    "There maybe an update to this software available\rDo you want to check for an update?");
+QString UpdateQuestion();
 
 } // namespace modHelp

@@ -1,5 +1,6 @@
 #include "ReportDocument.h"
 
+#include "QtText.h"
 #include "UiFontFamily.h"
 
 #include <QFile>
@@ -21,7 +22,7 @@ std::unique_ptr<QTextDocument> ReportDocument(const std::vector<ReportRun>& runs
         QTextCharFormat format;
         format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
         format.setForeground(QColor(run.colour.red, run.colour.green, run.colour.blue));
-        cursor.insertText(QString::fromStdString(run.text), format);
+        cursor.insertText(ToQString(run.text), format);
     }
     return document;
 }

@@ -238,7 +238,7 @@ QString ExpectedReport(const modMayanNumerology::BirthDetails& details)
 {
     const auto reading =
         modMayanNumerology::ReadingOf(details.BirthMonth, details.BirthDay, details.BirthYear)
-            .reading;
+            .Reading;
     return QString::fromStdString(kinmatch::ReportText(
                kinmatch::ComposeReport(details, reading, "http://www.quorvane.example"))) +
            "\n";

@@ -150,7 +150,7 @@ void ContentTest::famousPersonalities()
     QFETCH(QString, month);
     QFETCH(int, day);
     QFETCH(int, year);
-    QCOMPARE(LocateInCount(month.toStdString(), day, year).daySign, daySign);
+    QCOMPARE(LocateInCount(month.toStdString(), day, year).DaySign, daySign);
     const QStringList names =
         Text(SignTable[std::size_t(daySign - 1)].FamousPersonalities).split(QLatin1String(", "));
     QCOMPARE(names.size(), 2);

@@ -47,7 +47,7 @@ void EngineTest::yearCode()
     QFETCH(int, year);
     QFETCH(int, code);
     QCOMPARE(YearCode[static_cast<std::size_t>(year - FirstYear)], code);
-    QCOMPARE(LocateInCount("March", 1, year).kinIndex, code); // 1 March adds nothing
+    QCOMPARE(LocateInCount("March", 1, year).KinIndex, code); // 1 March adds nothing
 }
 
 void EngineTest::yearCodesStayInsideTheCount()
@@ -129,7 +129,7 @@ void EngineTest::kinTableCycles()
     QFETCH(int, dayNumber);
     const KinRow kin = KinTable(row);
     QCOMPARE(QString::fromStdString(std::string(kin.SignName)), signName);
-    QCOMPARE(kin.dayNumber, dayNumber);
+    QCOMPARE(kin.DayNumber, dayNumber);
 }
 
 void EngineTest::locateInCount_data()
@@ -181,9 +181,9 @@ void EngineTest::locateInCount()
     QFETCH(int, daySign);
     QFETCH(int, dayNumber);
     const KinPlace place = LocateInCount(month.toStdString(), day, year);
-    QCOMPARE(place.kinIndex, kinIndex);
-    QCOMPARE(place.daySign, daySign);
-    QCOMPARE(place.dayNumber, dayNumber);
+    QCOMPARE(place.KinIndex, kinIndex);
+    QCOMPARE(place.DaySign, daySign);
+    QCOMPARE(place.DayNumber, dayNumber);
     QCOMPARE(place.SignName, SignTable[static_cast<std::size_t>(daySign - 1)].SignName);
 }
 
@@ -315,9 +315,9 @@ void EngineTest::signTableRows()
 void EngineTest::dayNumberSelectsItsText()
 {
     // 1 January 2000 has the number 13, 4 March 1900 (kin 150) the number 1.
-    QCOMPARE(ReadingOf("January", 1, 2000).reading.NumberDescription, NumberTable[12]);
-    QCOMPARE(LocateInCount("March", 4, 1900).dayNumber, 1);
-    QCOMPARE(ReadingOf("March", 4, 1900).reading.NumberDescription, NumberTable[0]);
+    QCOMPARE(ReadingOf("January", 1, 2000).Reading.NumberDescription, NumberTable[12]);
+    QCOMPARE(LocateInCount("March", 4, 1900).DayNumber, 1);
+    QCOMPARE(ReadingOf("March", 4, 1900).Reading.NumberDescription, NumberTable[0]);
 }
 
 void EngineTest::checkDayOfMonth_data()

@@ -4,6 +4,7 @@
 #include "QtPlatform.h"
 #include "ReadingFile.h"
 #include "ReadingFileIO.h"
+#include "ReadingSession.h"
 #include "Report.h"
 #include "WindowTest.h"
 #include "frmMain.h"
@@ -57,47 +58,48 @@ private:
     void generate(const QString& user, int year, const QString& month, int day);
     QString writeFile(const QString& name, const QByteArray& bytes);
 
-    std::unique_ptr<RecordingPlatform> platform;
-    std::unique_ptr<Program> program;
+    RunningProgram running;
+    RecordingPlatform* platform = nullptr;
+    Program* program = nullptr;
     QTemporaryDir folder;
 };
 
 void ReportWindowTest::init()
 {
-    platform = std::make_unique<RecordingPlatform>();
-    program = std::make_unique<Program>(*platform);
-    QVERIFY(program->start());
+    running.start();
+    platform = running.platform.get();
+    program = running.program.get();
 }
 
 void ReportWindowTest::cleanup()
 {
-    EndAndExpectNoWindowLeft(program);
+    running.end();
 }
 
 void ReportWindowTest::generate(const QString& user, int year, const QString& month, int day)
 {
     frmMain* window = program->mainWindow();
-    window->txtNameM->setText(user);
-    window->txtNameF->setText("Bob");
-    Choose(window->cboYearM, QString::number(year));
-    Choose(window->cboMonthM, month);
-    Choose(window->cboDateM, QString::number(day));
-    Choose(window->cboYearF, "2000"); // the partner is a Star, 13
-    window->cmdCalculate_Click();
+    Child<QLineEdit>(window, "txtNameM")->setText(user);
+    Child<QLineEdit>(window, "txtNameF")->setText("Bob");
+    Choose(Child<QComboBox>(window, "cboYearM"), QString::number(year));
+    Choose(Child<QComboBox>(window, "cboMonthM"), month);
+    Choose(Child<QComboBox>(window, "cboDateM"), QString::number(day));
+    Choose(Child<QComboBox>(window, "cboYearF"), "2000"); // the partner is a Star, 13
+    Click(window, "cmdCalculate");
     Settle();
 }
 
 void ReportWindowTest::withReport(const std::function<void(frmSave*)>& inspect)
 {
     bool inspected = false;
-    WhenModal([&](QWidget* modal) {
+    const ModalAnswer answer([&](QWidget* modal) {
         auto* report = qobject_cast<frmSave*>(modal);
         if (report)
             inspect(report);
         inspected = report != nullptr;
         modal->close();
     });
-    QTest::mouseClick(program->resultWindow()->cmdSave, Qt::LeftButton);
+    Click(program->resultWindow(), "cmdSave");
     QVERIFY(inspected);
 }
 
@@ -115,24 +117,24 @@ void ReportWindowTest::reportIsTheUsersReading()
     generate("  Ann Lee ", 1955, "July", 4);
     withReport([&](frmSave* report) {
         const mmn::BirthDetails user{"Ann Lee", 1955, "July", 4};
-        const auto expected = ComposeReport(user, mmn::ReadingOf("July", 4, 1955).reading,
+        const auto expected = ComposeReport(user, mmn::ReadingOf("July", 4, 1955).Reading,
                                             "http://www.quorvane.example");
-        QCOMPARE(report->RTB->toPlainText(), QString::fromStdString(ReportText(expected)));
-        QVERIFY(report->RTB->toPlainText().contains("Mayan English Name: Dog\n"));
-        QVERIFY(!report->RTB->toPlainText().contains("Mayan English Name: Star"));
+        QCOMPARE(Child<QTextEdit>(report, "RTB")->toPlainText(), QString::fromStdString(ReportText(expected)));
+        QVERIFY(Child<QTextEdit>(report, "RTB")->toPlainText().contains("Mayan English Name: Dog\n"));
+        QVERIFY(!Child<QTextEdit>(report, "RTB")->toPlainText().contains("Mayan English Name: Star"));
     });
     // The report computed the user's reading again; the signs are as before.
-    QCOMPARE(program->records().UserSign.EnglishName, "Dog");
-    QCOMPARE(program->records().PartnerSign.EnglishName, "Star");
+    QCOMPARE(program->session().records().UserSign.EnglishName, "Dog");
+    QCOMPARE(program->session().records().PartnerSign.EnglishName, "Star");
 }
 
 void ReportWindowTest::reportIsComposedAfreshEachTime()
 {
     generate("Ann", 1980, "February", 29);
     QString first;
-    withReport([&](frmSave* report) { first = report->RTB->toPlainText(); });
+    withReport([&](frmSave* report) { first = Child<QTextEdit>(report, "RTB")->toPlainText(); });
     QString second;
-    withReport([&](frmSave* report) { second = report->RTB->toPlainText(); });
+    withReport([&](frmSave* report) { second = Child<QTextEdit>(report, "RTB")->toPlainText(); });
     QCOMPARE(second, first);
     QCOMPARE(first.count("Name: Ann"), 1);
     QVERIFY(first.contains("Date of Birth: February 29, 1980\n"));
@@ -143,7 +145,7 @@ void ReportWindowTest::runsKeepTheirBoldAndColour()
 {
     generate("Ann", 1955, "July", 4);
     withReport([&](frmSave* report) {
-        QTextDocument* document = report->RTB->document();
+        QTextDocument* document = Child<QTextEdit>(report, "RTB")->document();
         auto formatAt = [&](const QString& text) {
             QTextCursor cursor = document->find(text);
             return cursor.charFormat();
@@ -174,10 +176,10 @@ void ReportWindowTest::layout()
     withReport([&](frmSave* report) {
         QCOMPARE(report->size(), QSize(515, 521));
         QCOMPARE(report->windowTitle(), "Kinmatch v1.10");
-        QCOMPARE(report->RTB->geometry(), QRect(2, 26, 511, 409));
-        QCOMPARE(report->cmdPrint->geometry(), QRect(437, 438, 75, 23));
-        QCOMPARE(report->cmdSave->geometry(), QRect(360, 438, 75, 23));
-        QCOMPARE(NextTabStop(report->cmdPrint), report->cmdSave); // Print before Save
+        QCOMPARE(Child<QTextEdit>(report, "RTB")->geometry(), QRect(2, 26, 511, 409));
+        QCOMPARE(Child(report, "cmdPrint")->geometry(), QRect(437, 438, 75, 23));
+        QCOMPARE(Child(report, "cmdSave")->geometry(), QRect(360, 438, 75, 23));
+        QCOMPARE(NextTabStop(Child(report, "cmdPrint")), Child(report, "cmdSave")); // Print first
         QCOMPARE(Child<QLabel>(report, "Label14")->text(),
                  "The Most Popular Online Mystic Discussion Forum");
         QTest::mouseClick(Child<QLabel>(report, "Label1"), Qt::LeftButton);
@@ -192,12 +194,12 @@ void ReportWindowTest::printClearsTheSelectionAndPrintsEverything()
 {
     generate("Ann", 1955, "July", 4);
     withReport([&](frmSave* report) {
-        QTextCursor cursor = report->RTB->document()->find("Bloodstone");
-        report->RTB->setTextCursor(cursor);
-        QVERIFY(report->RTB->textCursor().hasSelection());
-        QTest::mouseClick(report->cmdPrint, Qt::LeftButton);
-        QVERIFY(!report->RTB->textCursor().hasSelection());
-        QCOMPARE(platform->printedDocuments, QStringList{report->RTB->toPlainText()});
+        QTextCursor cursor = Child<QTextEdit>(report, "RTB")->document()->find("Bloodstone");
+        Child<QTextEdit>(report, "RTB")->setTextCursor(cursor);
+        QVERIFY(Child<QTextEdit>(report, "RTB")->textCursor().hasSelection());
+        Click(report, "cmdPrint");
+        QVERIFY(!Child<QTextEdit>(report, "RTB")->textCursor().hasSelection());
+        QCOMPARE(platform->printedDocuments, QStringList{Child<QTextEdit>(report, "RTB")->toPlainText()});
     });
     QVERIFY(platform->messages.isEmpty());
 }
@@ -206,7 +208,7 @@ void ReportWindowTest::noPrinterSaysNothing()
 {
     platform->hasPrinter = false;
     generate("Ann", 1955, "July", 4);
-    withReport([&](frmSave* report) { QTest::mouseClick(report->cmdPrint, Qt::LeftButton); });
+    withReport([&](frmSave* report) { Click(report, "cmdPrint"); });
     QVERIFY(platform->printedDocuments.isEmpty());
     QVERIFY(platform->messages.isEmpty());
 }
@@ -220,10 +222,10 @@ void ReportWindowTest::printingWritesTheReportInOrder()
     QtPlatform qtPlatform;
     const QString pdf = folder.filePath("report.pdf");
     qtPlatform.printToPdfFile(pdf);
-    Program printing(qtPlatform);
-    printing.records().UserDetails = {"Ann", 1955, "July", 4};
-    frmSave report(printing, nullptr);
-    report.cmdPrint_Click();
+    ReadingSession session;
+    session.Generate({"Ann", "1955", "July", "4"}, {"Bob", "2000", "January", "1"});
+    frmSave report(session, qtPlatform, nullptr);
+    Click(&report, "cmdPrint");
     QProcess text;
     text.start(pdftotext, {"-layout", pdf, "-"});
     QVERIFY(text.waitForFinished());
@@ -249,7 +251,7 @@ void ReportWindowTest::saveWritesTheReadingFile()
     generate(" Ann ", 1955, "July", 4);
     const QString path = folder.filePath("ann.man");
     platform->fileToSave = path;
-    withReport([&](frmSave* report) { QTest::mouseClick(report->cmdSave, Qt::LeftButton); });
+    withReport([&](frmSave* report) { Click(report, "cmdSave"); });
     QCOMPARE(platform->saveRequests.size(), 1);
     QCOMPARE(platform->saveRequests.first(),
              (FileDialogRequest{"Kinmatch", "Mayan Astrology (*.man)", "man", true}));
@@ -264,7 +266,7 @@ void ReportWindowTest::cancellingTheSaveWritesNothing()
     generate("Ann", 1955, "July", 4);
     platform->fileToSave.reset();
     const QStringList before = QDir(folder.path()).entryList(QDir::Files);
-    withReport([&](frmSave* report) { QTest::mouseClick(report->cmdSave, Qt::LeftButton); });
+    withReport([&](frmSave* report) { Click(report, "cmdSave"); });
     QCOMPARE(platform->saveRequests.size(), 1);
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), before);
     QVERIFY(platform->messages.isEmpty());
@@ -274,7 +276,7 @@ void ReportWindowTest::nameOutsideWindows1252IsRefusedBeforeTheDialog()
 {
     generate(QString::fromUtf8("Ωmega"), 1955, "July", 4);
     platform->fileToSave = folder.filePath("omega.man");
-    withReport([&](frmSave* report) { QTest::mouseClick(report->cmdSave, Qt::LeftButton); });
+    withReport([&](frmSave* report) { Click(report, "cmdSave"); });
     QVERIFY(platform->saveRequests.isEmpty());
     QCOMPARE(platform->messages.size(), 1);
     QCOMPARE(platform->messages.first().icon, MessageIcon::Critical);
@@ -287,16 +289,16 @@ void ReportWindowTest::openRestoresTheUserAndGenerates()
     const QString path = folder.filePath("zoe.man");
     QCOMPARE(SaveReadingFile(path, {"Zoë Lee", 1980, "February", 29}), SaveOutcome::Saved);
     frmMain* window = program->mainWindow();
-    window->txtNameF->setText("Bob");
+    Child<QLineEdit>(window, "txtNameF")->setText("Bob");
     platform->fileToOpen = path;
-    QTest::mouseClick(window->cmdOpen, Qt::LeftButton);
+    Click(window, "cmdOpen");
     Settle();
     QCOMPARE(
         platform->openRequests.first(),
         (FileDialogRequest{"Select the source file", "Mayan Astrology (*.man)", "man", false}));
     QCOMPARE(VisibleWindows(), QStringList{"frmMayanCompatibilityResult"});
-    QCOMPARE(program->records().UserDetails, (mmn::BirthDetails{"Zoë Lee", 1980, "February", 29}));
-    QCOMPARE(program->records().PartnerDetails.Name, "Bob");
+    QCOMPARE(program->session().records().UserDetails, (mmn::BirthDetails{"Zoë Lee", 1980, "February", 29}));
+    QCOMPARE(program->session().records().PartnerDetails.Name, "Bob");
 }
 
 void ReportWindowTest::openChecksTheLastThreeCharacters_data()
@@ -316,48 +318,48 @@ void ReportWindowTest::openChecksTheLastThreeCharacters()
     QFETCH(bool, accepted);
     const QString path = folder.filePath(name);
     QCOMPARE(SaveReadingFile(path, {"Ann", 1955, "July", 4}), SaveOutcome::Saved);
-    program->mainWindow()->txtNameF->setText("Bob");
+    Child<QLineEdit>(program->mainWindow(), "txtNameF")->setText("Bob");
     platform->fileToOpen = path;
-    QTest::mouseClick(program->mainWindow()->cmdOpen, Qt::LeftButton);
+    Click(program->mainWindow(), "cmdOpen");
     Settle();
     if (accepted) {
         QVERIFY(platform->messages.isEmpty());
-        QCOMPARE(program->records().UserDetails.Name, "Ann");
+        QCOMPARE(program->session().records().UserDetails.Name, "Ann");
         return;
     }
     QCOMPARE(platform->messageTexts(), QStringList{"Please Check The File."});
     QCOMPARE(platform->messages.first().icon, MessageIcon::Critical);
-    QVERIFY(program->mainWindow()->txtNameM->text().isEmpty());
+    QVERIFY(TextOf(program->mainWindow(), "txtNameM").isEmpty());
 }
 
 void ReportWindowTest::cancellingTheOpenChangesNothing()
 {
-    program->mainWindow()->txtNameM->setText("Typed");
+    Child<QLineEdit>(program->mainWindow(), "txtNameM")->setText("Typed");
     platform->fileToOpen.reset();
-    QTest::mouseClick(program->mainWindow()->cmdOpen, Qt::LeftButton);
+    Click(program->mainWindow(), "cmdOpen");
     Settle();
     QVERIFY(platform->messages.isEmpty());
     QCOMPARE(VisibleWindows(), QStringList{"frmMain"});
-    QCOMPARE(program->mainWindow()->txtNameM->text(), "Typed");
+    QCOMPARE(TextOf(program->mainWindow(), "txtNameM"), "Typed");
 }
 
 void ReportWindowTest::shortFileLeavesTheOtherInputs()
 {
     frmMain* window = program->mainWindow();
-    Choose(window->cboMonthM, "March");
-    Choose(window->cboDateM, "7");
-    Choose(window->cboYearM, "1950");
+    Choose(Child<QComboBox>(window, "cboMonthM"), "March");
+    Choose(Child<QComboBox>(window, "cboDateM"), "7");
+    Choose(Child<QComboBox>(window, "cboYearM"), "1950");
     // Name and year only; then a year line that no list item matches.
     for (const QByteArray& bytes : {QByteArray("Huu\r\n8@<<\r\n"), QByteArray("Huu\r\nhijk\r\n")}) {
         platform->fileToOpen = writeFile("short.man", bytes);
         platform->messages.clear();
-        QTest::mouseClick(window->cmdOpen, Qt::LeftButton);
-        QCOMPARE(window->txtNameM->text(), "Ann");
-        QCOMPARE(window->cboMonthM->currentText(), "March");
-        QCOMPARE(window->cboDateM->currentText(), "7");
+        Click(window, "cmdOpen");
+        QCOMPARE(TextOf(window, "txtNameM"), "Ann");
+        QCOMPARE(TextOf(window, "cboMonthM"), "March");
+        QCOMPARE(TextOf(window, "cboDateM"), "7");
         QCOMPARE(platform->messageTexts(), QStringList{"Please Enter Your Partner's Name"});
     }
-    QCOMPARE(window->cboYearM->currentText(), "1955");
+    QCOMPARE(TextOf(window, "cboYearM"), "1955");
 }
 
 void ReportWindowTest::openWithoutAPartnerStopsAtValidation()
@@ -365,13 +367,13 @@ void ReportWindowTest::openWithoutAPartnerStopsAtValidation()
     const QString path = folder.filePath("ann.man");
     QCOMPARE(SaveReadingFile(path, {"Ann", 2000, "January", 1}), SaveOutcome::Saved);
     platform->fileToOpen = path;
-    QTest::mouseClick(program->mainWindow()->cmdOpen, Qt::LeftButton);
+    Click(program->mainWindow(), "cmdOpen");
     Settle();
     QCOMPARE(platform->messageTexts(), QStringList{"Please Enter Your Partner's Name"});
     frmMain* window = program->mainWindow();
-    QCOMPARE(window->txtNameM->text(), "Ann");
-    QCOMPARE(window->cboYearM->currentText(), "2000");
-    QVERIFY(program->records().UserDetails.Name.empty());
+    QCOMPARE(TextOf(window, "txtNameM"), "Ann");
+    QCOMPARE(TextOf(window, "cboYearM"), "2000");
+    QVERIFY(program->session().records().UserDetails.Name.empty());
 }
 
 void ReportWindowTest::fileSavedByTheCliOpensToTheSameReading()
@@ -382,20 +384,20 @@ void ReportWindowTest::fileSavedByTheCliOpensToTheSameReading()
     QCOMPARE(
         kinmatch_cli::Run({"save", path.toStdString(), "--name", "Ann", "1976-02-29"}, out, err),
         0);
-    program->mainWindow()->txtNameF->setText("Bob");
-    Choose(program->mainWindow()->cboMonthF, "February");
-    Choose(program->mainWindow()->cboDateF, "29");
-    Choose(program->mainWindow()->cboYearF, "1976");
+    Child<QLineEdit>(program->mainWindow(), "txtNameF")->setText("Bob");
+    Choose(Child<QComboBox>(program->mainWindow(), "cboMonthF"), "February");
+    Choose(Child<QComboBox>(program->mainWindow(), "cboDateF"), "29");
+    Choose(Child<QComboBox>(program->mainWindow(), "cboYearF"), "1976");
     platform->fileToOpen = path;
-    QTest::mouseClick(program->mainWindow()->cmdOpen, Qt::LeftButton);
+    Click(program->mainWindow(), "cmdOpen");
     Settle();
-    QCOMPARE(program->records().UserSign, (mmn::PersonSign{11, 3, "Crocodile"}));
-    QCOMPARE(program->resultWindow()->lblResult[0]->text(), "Yellow Rythmic Seed");
+    QCOMPARE(program->session().records().UserSign, (mmn::PersonSign{11, 3, "Crocodile"}));
+    QCOMPARE(TextOf(program->resultWindow(), "lblResult_0"), "Yellow Rythmic Seed");
 }
 
 void ReportWindowTest::readingFileGivenAtStartUp()
 {
-    program.reset(); // one program at a time
+    running.program.reset(); // one program at a time
     Settle();
     const QString good = folder.filePath("start.man");
     QCOMPARE(SaveReadingFile(good, {"Ann", 1976, "February", 29}), SaveOutcome::Saved);
@@ -408,12 +410,13 @@ void ReportWindowTest::readingFileGivenAtStartUp()
         QVERIFY(started.start(path));
         QCOMPARE(starting.messageTexts(), QStringList{QString::fromLatin1(message)});
         const bool read = QString::fromLatin1(message).startsWith("Please Enter");
-        QCOMPARE(started.mainWindow()->txtNameM->text(), read ? "Ann" : "");
-        QCOMPARE(started.mainWindow()->cboYearM->currentText(), read ? "1976" : "1900");
+        QCOMPARE(TextOf(started.mainWindow(), "txtNameM"), read ? "Ann" : "");
+        QCOMPARE(TextOf(started.mainWindow(), "cboYearM"), read ? "1976" : "1900");
         started.EndProgram();
         Settle();
     }
-    program = std::make_unique<Program>(*platform);
+    running.program = std::make_unique<Program>(*platform);
+    program = running.program.get();
 }
 
 QTEST_MAIN(ReportWindowTest)

@@ -83,31 +83,42 @@ private slots:
 private:
     frmNagScreen2* support() { return program->supportWindow(); }
     void generate();
+    // Closing the main window brings up the support window.
+    frmNagScreen2* showSupport();
 
-    std::unique_ptr<RecordingPlatform> platform;
-    std::unique_ptr<Program> program;
+    RunningProgram running;
+    RecordingPlatform* platform = nullptr;
+    Program* program = nullptr;
 };
 
 void SupportTest::init()
 {
-    platform = std::make_unique<RecordingPlatform>();
-    platform->settings[Scrambled("Duration")] = Scrambled("2026-12-07"); // no reminder today
-    program = std::make_unique<Program>(*platform);
-    QVERIFY(program->start());
+    running.start([](RecordingPlatform& platform) {
+        platform.settings[Scrambled("Duration")] = Scrambled("2026-12-07"); // no reminder today
+    });
+    platform = running.platform.get();
+    program = running.program.get();
 }
 
 void SupportTest::cleanup()
 {
-    EndAndExpectNoWindowLeft(program);
+    running.end();
 }
 
 void SupportTest::generate()
 {
     frmMain* window = program->mainWindow();
-    window->txtNameM->setText("Ann");
-    window->txtNameF->setText("Bob");
-    window->cmdCalculate_Click();
+    Child<QLineEdit>(window, "txtNameM")->setText("Ann");
+    Child<QLineEdit>(window, "txtNameF")->setText("Bob");
+    Click(window, "cmdCalculate");
     Settle();
+}
+
+frmNagScreen2* SupportTest::showSupport()
+{
+    program->mainWindow()->close();
+    Settle();
+    return support();
 }
 
 void SupportTest::referAFriendChecks_data()
@@ -187,7 +198,7 @@ void SupportTest::requestAddressEncodesEachValue()
 void SupportTest::layoutAndTabOrder()
 {
     QVERIFY(!support());
-    QTest::mouseClick(program->mainWindow()->cmdCalculate, Qt::LeftButton); // a name is missing
+    Click(program->mainWindow(), "cmdCalculate"); // a name is missing
     program->mainWindow()->close();
     Settle();
     frmNagScreen2* window = support();
@@ -197,14 +208,13 @@ void SupportTest::layoutAndTabOrder()
     QCOMPARE(window->windowTitle(), "Kinmatch v1.10");
     QVERIFY(window->windowFlags() & Qt::WindowStaysOnTopHint);
     QVERIFY(window->testAttribute(Qt::WA_ShowWithoutActivating));
-    QVERIFY(frmNagScreen2::SupportMessages().front() == window->Label2->text() ||
-            std::find(frmNagScreen2::SupportMessages().begin(),
+    QVERIFY(std::find(frmNagScreen2::SupportMessages().begin(),
                       frmNagScreen2::SupportMessages().end(),
-                      window->Label2->text()) != frmNagScreen2::SupportMessages().end());
-    QCOMPARE(window->cmdClose->text(), "E&xit");
-    QCOMPARE(window->focusWidget(), window->cmdClose);
+                      TextOf(window, "Label2")) != frmNagScreen2::SupportMessages().end());
+    QCOMPARE(Child<QPushButton>(window, "cmdClose")->text(), "E&xit");
+    QCOMPARE(window->focusWidget()->objectName(), "cmdClose");
     QStringList order;
-    QWidget* at = window->cmdClose;
+    QWidget* at = Child(window, "cmdClose");
     for (int i = 0; i < 8; ++i) {
         order << at->objectName();
         at = NextTabStop(at);
@@ -213,14 +223,14 @@ void SupportTest::layoutAndTabOrder()
                                  "txtFriendEmail", "txtFriendName", "txtMessage"}));
     // The message box lies below the frame's visible area.
     auto* frame = Child<QGroupBox>(window, "Frame2");
-    QVERIFY(window->txtMessage->geometry().top() > frame->height());
-    QCOMPARE(window->txtEmail->text(), "Your Email Address");
+    QVERIFY(Child(window, "txtMessage")->geometry().top() > frame->height());
+    QCOMPARE(TextOf(window, "txtEmail"), "Your Email Address");
     for (QWidget* control : window->findChildren<QWidget*>())
         if ((control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(window))
             QVERIFY2(
                 !QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty(),
                 qPrintable(control->objectName()));
-    QCOMPARE(window->txtMessage->toPlainText(), "Your Message\n");
+    QCOMPARE(Child<QPlainTextEdit>(window, "txtMessage")->toPlainText(), "Your Message\n");
     QVERIFY(platform->openedAddresses.isEmpty()); // leaving opens no page
 }
 
@@ -229,9 +239,9 @@ void SupportTest::everySupportMessageAppears()
     QSet<QString> seen;
     for (const double draw : {0.0, 0.24, 0.25, 0.5, 0.74, 0.75, 0.999}) {
         platform->draws = {draw};
-        frmNagScreen2 window(*program);
-        QCOMPARE(window.Label2->text(), frmNagScreen2::SupportMessages()[std::size_t(draw * 4)]);
-        seen.insert(window.Label2->text());
+        frmNagScreen2 window(*platform);
+        QCOMPARE(TextOf(&window, "Label2"), frmNagScreen2::SupportMessages()[std::size_t(draw * 4)]);
+        seen.insert(TextOf(&window, "Label2"));
         window.setAttribute(Qt::WA_DeleteOnClose, false);
     }
     QCOMPARE(seen.size(), 4);
@@ -241,35 +251,38 @@ void SupportTest::everySupportMessageAppears()
 
 void SupportTest::placeholdersEmptyOnFocusAndReturn()
 {
-    program->showSupportWindow();
-    frmNagScreen2* window = support();
+    frmNagScreen2* window = showSupport();
     QApplication::setActiveWindow(window);
     QVERIFY(QTest::qWaitForWindowActive(window));
-    window->txtName->setFocus();
-    QVERIFY(window->txtName->text().isEmpty());
-    window->txtFriendName->setFocus();
-    QCOMPARE(window->txtName->text(), "Your Name");
-    QVERIFY(window->txtFriendName->text().isEmpty());
-    QTest::keyClicks(window->txtFriendName, "Bob");
-    window->txtName->setFocus();
-    QCOMPARE(window->txtFriendName->text(), "Bob");
+    auto* txtName = Child<QLineEdit>(window, "txtName");
+    auto* txtFriendName = Child<QLineEdit>(window, "txtFriendName");
+    auto* txtEmail = Child<QLineEdit>(window, "txtEmail");
+    auto* txtMessage = Child<QPlainTextEdit>(window, "txtMessage");
+    txtName->setFocus();
+    QVERIFY(txtName->text().isEmpty());
+    txtFriendName->setFocus();
+    QCOMPARE(txtName->text(), "Your Name");
+    QVERIFY(txtFriendName->text().isEmpty());
+    QTest::keyClicks(txtFriendName, "Bob");
+    txtName->setFocus();
+    QCOMPARE(txtFriendName->text(), "Bob");
     // A box holding only blanks gets its placeholder back; the placeholder within blanks empties.
-    window->txtEmail->setText("   ");
-    window->txtEmail->setFocus();
-    window->txtName->setFocus();
-    QCOMPARE(window->txtEmail->text(), "Your Email Address");
+    txtEmail->setText("   ");
+    txtEmail->setFocus();
+    txtName->setFocus();
+    QCOMPARE(txtEmail->text(), "Your Email Address");
     for (QWidget* control : window->findChildren<QWidget*>())
         if ((control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(window))
             QVERIFY2(
                 !QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty(),
                 qPrintable(control->objectName()));
-    window->txtName->setText("  Your Name ");
-    window->txtEmail->setFocus();
-    window->txtName->setFocus();
-    QVERIFY(window->txtName->text().isEmpty());
+    txtName->setText("  Your Name ");
+    txtEmail->setFocus();
+    txtName->setFocus();
+    QVERIFY(txtName->text().isEmpty());
     // The hidden message box keeps its line break, so it is never taken for its placeholder.
-    window->txtMessage->setFocus();
-    QCOMPARE(window->txtMessage->toPlainText(), "Your Message\n");
+    txtMessage->setFocus();
+    QCOMPARE(txtMessage->toPlainText(), "Your Message\n");
 }
 
 void SupportTest::typedBlankIsRefusedInEmailBoxes_data()
@@ -282,7 +295,7 @@ void SupportTest::typedBlankIsRefusedInEmailBoxes_data()
 void SupportTest::typedBlankIsRefusedInEmailBoxes()
 {
     QFETCH(QString, box);
-    program->showSupportWindow();
+    showSupport();
     QApplication::setActiveWindow(support());
     QVERIFY(QTest::qWaitForWindowActive(support()));
     auto* email = support()->findChild<QLineEdit*>(box);
@@ -295,16 +308,16 @@ void SupportTest::typedBlankIsRefusedInEmailBoxes()
     // Pasted blanks are not refused, and a blank in a name box is fine.
     email->insert(" c");
     QCOMPARE(email->text(), "ab c");
-    support()->txtName->setFocus();
-    QTest::keyClicks(support()->txtName, "Ann Lee");
-    QCOMPARE(support()->txtName->text(), "Ann Lee");
+    auto* txtName = Child<QLineEdit>(support(), "txtName");
+    txtName->setFocus();
+    QTest::keyClicks(txtName, "Ann Lee");
+    QCOMPARE(txtName->text(), "Ann Lee");
     QCOMPARE(platform->messages.size(), 1);
 }
 
 void SupportTest::checkBoxOpensTheHomePageAndUnticks()
 {
-    program->showSupportWindow();
-    QCheckBox* box = support()->Check1;
+    auto* box = Child<QCheckBox>(showSupport(), "Check1");
     QCOMPARE(box->text(), "Click Here To Visit www.quorvane.example Now");
     QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
     QVERIFY(!box->isChecked());
@@ -315,30 +328,28 @@ void SupportTest::checkBoxOpensTheHomePageAndUnticks()
 
 void SupportTest::catalogueLink()
 {
-    program->showSupportWindow();
-    QTest::mouseClick(Child<QLabel>(support(), "lblGoToHome"), Qt::LeftButton);
+    QTest::mouseClick(Child<QLabel>(showSupport(), "lblGoToHome"), Qt::LeftButton);
     QCOMPARE(platform->openedAddresses,
              QStringList{"http://www.quorvane.example/quorvanesoftwares"});
 }
 
 void SupportTest::submitFromTheWindow()
 {
-    program->showSupportWindow();
-    frmNagScreen2* window = support();
-    QTest::mouseClick(window->cmdSubmit, Qt::LeftButton);
+    frmNagScreen2* window = showSupport();
+    Click(window, "cmdSubmit");
     QCOMPARE(platform->messageTexts(), QStringList{"Please Enter Proper Email Address"});
-    window->txtName->setText("Ann Lee");
-    window->txtEmail->setText("ann@x.example");
-    window->txtFriendName->setText("Bob");
-    window->txtFriendEmail->setText("bob@y.example");
-    QTest::mouseClick(window->cmdSubmit, Qt::LeftButton);
+    Child<QLineEdit>(window, "txtName")->setText("Ann Lee");
+    Child<QLineEdit>(window, "txtEmail")->setText("ann@x.example");
+    Child<QLineEdit>(window, "txtFriendName")->setText("Bob");
+    Child<QLineEdit>(window, "txtFriendEmail")->setText("bob@y.example");
+    Click(window, "cmdSubmit");
     QCOMPARE(platform->openedAddresses,
              QStringList{"http://www.quorvane.example/ostra-refer-a-friend.php?taf1=Ann%20Lee"
                          "&taf2=ann%40x.example&taf3=Your%20Message%0D%0A&taf4=Bob"
                          "&taf5=bob%40y.example&taf6=http://www.kinmatch.example/"});
     // The window stays open and keeps what was typed.
     QVERIFY(window->isVisible());
-    QCOMPARE(window->txtName->text(), "Ann Lee");
+    QCOMPARE(TextOf(window, "txtName"), "Ann Lee");
 }
 
 void SupportTest::closingShowsTheSupportWindow_data()
@@ -359,7 +370,7 @@ void SupportTest::closingShowsTheSupportWindow()
 {
     QFETCH(QString, window);
     QFETCH(QString, route);
-    QSignalSpy ended(program.get(), &Program::programEnded);
+    QSignalSpy ended(program, &Program::programEnded);
     if (window == "result")
         generate();
     QWidget* closing = window == "main" ? static_cast<QWidget*>(program->mainWindow())
@@ -382,13 +393,13 @@ void SupportTest::generateAndBackLeaveItHidden()
     QVERIFY(!support()->isVisible());
     const QPointer<frmNagScreen2> loadedDuringGenerate = support();
     QCOMPARE(VisibleWindows(), QStringList{"frmMayanCompatibilityResult"});
-    program->resultWindow()->cmdBack_Click();
+    Click(program->resultWindow(), "cmdBack");
     Settle();
     QCOMPARE(VisibleWindows(), QStringList{"frmMain"});
     program->mainWindow()->close();
     Settle();
     QCOMPARE(support(), loadedDuringGenerate.data());
-    QCOMPARE(support()->Label2->text(), frmNagScreen2::SupportMessages()[2]);
+    QCOMPARE(TextOf(support(), "Label2"), frmNagScreen2::SupportMessages()[2]);
     QCOMPARE(VisibleWindows(), QStringList{"frmNagScreen2"});
 }
 
@@ -402,13 +413,13 @@ void SupportTest::dismissingEndsTheProgram_data()
 void SupportTest::dismissingEndsTheProgram()
 {
     QFETCH(bool, byExitButton);
-    QSignalSpy ended(program.get(), &Program::programEnded);
+    QSignalSpy ended(program, &Program::programEnded);
     program->mainWindow()->close();
     Settle();
     CloseCounter counter;
     support()->installEventFilter(&counter);
     if (byExitButton)
-        QTest::mouseClick(support()->cmdClose, Qt::LeftButton);
+        Click(support(), "cmdClose");
     else
         support()->close();
     Settle();
@@ -421,13 +432,13 @@ void SupportTest::dismissingEndsTheProgram()
 void SupportTest::endProgramUnloadsEveryWindowOnce()
 {
     generate();
-    program->resultWindow()->cmdBack_Click(); // main visible, support loaded and hidden
+    Click(program->resultWindow(), "cmdBack"); // main visible, support loaded and hidden
     Settle();
     CloseCounter mainCloses;
     CloseCounter supportCloses;
     program->mainWindow()->installEventFilter(&mainCloses);
     support()->installEventFilter(&supportCloses);
-    QSignalSpy ended(program.get(), &Program::programEnded);
+    QSignalSpy ended(program, &Program::programEnded);
     program->EndProgram();
     Settle();
     QCOMPARE(mainCloses.closes, 1);

@@ -52,48 +52,51 @@ private slots:
     void aboutClosesWithEnterAndEsc_data();
     void aboutClosesWithEnterAndEsc();
     void resultWindowLayout();
+    void resultPictureIsTheSealsOwn_data();
+    void resultPictureIsTheSealsOwn();
     void everyControlHasAnAccessibleName();
 
 private:
-    frmMain* mainWindow() { return program->mainWindow(); }
+    frmMain* mainWindow() { return running.program->mainWindow(); }
     frmMayanCompatibilityResult* generateFor(const QString& user, Date userDate,
                                              const QString& partner, Date partnerDate);
     void fill(const QString& user, Date userDate, const QString& partner, Date partnerDate);
 
-    std::unique_ptr<RecordingPlatform> platform;
-    std::unique_ptr<Program> program;
+    RunningProgram running;
+    RecordingPlatform* platform = nullptr;
+    Program* program = nullptr;
 };
 
 void WindowsTest::init()
 {
-    platform = std::make_unique<RecordingPlatform>();
-    program = std::make_unique<Program>(*platform);
-    QVERIFY(program->start());
+    running.start();
+    platform = running.platform.get();
+    program = running.program.get();
 }
 
 void WindowsTest::cleanup()
 {
-    EndAndExpectNoWindowLeft(program);
+    running.end();
 }
 
 void WindowsTest::fill(const QString& user, Date userDate, const QString& partner, Date partnerDate)
 {
     frmMain* window = mainWindow();
-    window->txtNameM->setText(user);
-    window->txtNameF->setText(partner);
-    Choose(window->cboYearM, QString::number(userDate.year));
-    Choose(window->cboMonthM, QString::fromLatin1(userDate.month));
-    Choose(window->cboDateM, QString::number(userDate.day));
-    Choose(window->cboYearF, QString::number(partnerDate.year));
-    Choose(window->cboMonthF, QString::fromLatin1(partnerDate.month));
-    Choose(window->cboDateF, QString::number(partnerDate.day));
+    Child<QLineEdit>(window, "txtNameM")->setText(user);
+    Child<QLineEdit>(window, "txtNameF")->setText(partner);
+    Choose(Child<QComboBox>(window, "cboYearM"), QString::number(userDate.year));
+    Choose(Child<QComboBox>(window, "cboMonthM"), QString::fromLatin1(userDate.month));
+    Choose(Child<QComboBox>(window, "cboDateM"), QString::number(userDate.day));
+    Choose(Child<QComboBox>(window, "cboYearF"), QString::number(partnerDate.year));
+    Choose(Child<QComboBox>(window, "cboMonthF"), QString::fromLatin1(partnerDate.month));
+    Choose(Child<QComboBox>(window, "cboDateF"), QString::number(partnerDate.day));
 }
 
 frmMayanCompatibilityResult* WindowsTest::generateFor(const QString& user, Date userDate,
                                                       const QString& partner, Date partnerDate)
 {
     fill(user, userDate, partner, partnerDate);
-    QTest::mouseClick(mainWindow()->cmdCalculate, Qt::LeftButton);
+    Click(mainWindow(), "cmdCalculate");
     Settle();
     return program->resultWindow();
 }
@@ -134,9 +137,9 @@ void WindowsTest::startsEmptyWithFocusOnTheUsersName()
 {
     QCOMPARE(VisibleWindows(), QStringList{"frmMain"});
     QCOMPARE(mainWindow()->windowTitle(), "Kinmatch v1.10");
-    QVERIFY(mainWindow()->txtNameM->text().isEmpty());
-    QVERIFY(mainWindow()->txtNameF->text().isEmpty());
-    QCOMPARE(mainWindow()->focusWidget(), mainWindow()->txtNameM);
+    QVERIFY(TextOf(mainWindow(), "txtNameM").isEmpty());
+    QVERIFY(TextOf(mainWindow(), "txtNameF").isEmpty());
+    QCOMPARE(mainWindow()->focusWidget()->objectName(), "txtNameM");
     QCOMPARE(mainWindow()->centralWidget()->size(), QSize(480, 384));
 }
 
@@ -145,7 +148,7 @@ void WindowsTest::tabOrder()
     frmMain* window = mainWindow();
     QApplication::setActiveWindow(window);
     QVERIFY(QTest::qWaitForWindowActive(window));
-    window->txtNameM->setFocus();
+    Child(window, "txtNameM")->setFocus();
     const QStringList expected = {"cboMonthM", "cboDateM", "cboYearM", "cmdOpen",   "cmdCalculate",
                                   "txtNameF",  "cboYearF", "cboDateF", "cboMonthF", "txtNameM"};
     QStringList visited;
@@ -219,7 +222,7 @@ void WindowsTest::validation()
     QFETCH(QString, focus);
 
     fill(user, userDate, partner, partnerDate);
-    QTest::mouseClick(mainWindow()->cmdCalculate, Qt::LeftButton);
+    Click(mainWindow(), "cmdCalculate");
     Settle();
     if (message.isEmpty()) {
         QVERIFY2(platform->messages.isEmpty(), qPrintable(platform->messageTexts().join(',')));
@@ -231,9 +234,9 @@ void WindowsTest::validation()
     QCOMPARE(platform->messages.first().buttons, MessageButtons::Ok);
     // Nothing is stored and the main window keeps every input.
     QCOMPARE(VisibleWindows(), QStringList{"frmMain"});
-    QVERIFY(program->records().UserDetails.Name.empty());
-    QCOMPARE(mainWindow()->txtNameM->text(), user);
-    QCOMPARE(mainWindow()->cboDateF->currentText(), QString::number(partnerDate.day));
+    QVERIFY(program->session().records().UserDetails.Name.empty());
+    QCOMPARE(TextOf(mainWindow(), "txtNameM"), user);
+    QCOMPARE(TextOf(mainWindow(), "cboDateF"), QString::number(partnerDate.day));
     // A blank name sends the focus to its box; a date message leaves it on the clicked button.
     QCOMPARE(mainWindow()->focusWidget()->objectName(),
              focus.isEmpty() ? QStringLiteral("cmdCalculate") : focus);
@@ -269,17 +272,17 @@ void WindowsTest::generate()
     frmMayanCompatibilityResult* result = generateFor("  Ann  Lee ", userDate, " Bob", partnerDate);
     QCOMPARE(VisibleWindows(), QStringList{"frmMayanCompatibilityResult"});
     QVERIFY(!mainWindow());
-    QCOMPARE(result->lblResult[0]->text(), texts[0]);
+    QCOMPARE(TextOf(result, "lblResult_0"), texts[0]);
     const auto description =
         modMayanCompatibility::SealTable[std::size_t(picture - 1)].SealDescription;
-    QCOMPARE(result->lblResult[1]->text().toStdString(), description);
+    QCOMPARE(TextOf(result, "lblResult_1").toStdString(), description);
     for (int i = 2; i <= 5; ++i)
-        QCOMPARE(result->lblResult[std::size_t(i)]->text(), texts[i - 1]);
-    QCOMPARE(result->picMayanSign->property("sealPicture").toInt(), picture);
-    QVERIFY(!result->picMayanSign->pixmap().isNull());
-    QCOMPARE(result->picMayanSign->pixmap().deviceIndependentSize(), QSizeF(120, 184));
+        QCOMPARE(TextOf(result, QByteArray("lblResult_" + QByteArray::number(i)).constData()),
+                 texts[i - 1]);
+    QCOMPARE(Child<QLabel>(result, "picMayanSign")->accessibleName(),
+             QString::fromUtf8(modMayanCompatibility::SealTable[std::size_t(picture - 1)].SealName));
 
-    const auto& records = program->records();
+    const auto& records = program->session().records();
     QCOMPARE(records.UserDetails.Name, "Ann  Lee"); // inner blanks kept
     QCOMPARE(records.PartnerDetails.Name, "Bob");
     QCOMPARE(records.UserDetails.BirthYear, userDate.year);
@@ -294,10 +297,10 @@ void WindowsTest::generate()
 void WindowsTest::generateFromTheMenu()
 {
     fill("Ann", {1955, "July", 4}, "Bob", {2000, "January", 1});
-    Child<QAction>(mainWindow(), "mnuMayan")->trigger();
+    Trigger(mainWindow(), "mnuMayan");
     Settle();
     QCOMPARE(VisibleWindows(), QStringList{"frmMayanCompatibilityResult"});
-    QCOMPARE(program->resultWindow()->lblResult[0]->text(), "Blue Self-Existing Monkey");
+    QCOMPARE(TextOf(program->resultWindow(), "lblResult_0"), "Blue Self-Existing Monkey");
 }
 
 void WindowsTest::accessKeyGeneratesAtOnce()
@@ -308,39 +311,39 @@ void WindowsTest::accessKeyGeneratesAtOnce()
     // No event loop turn in between: the command runs inside the key press.
     QTest::keyClick(mainWindow(), Qt::Key_G, Qt::AltModifier);
     QVERIFY(program->resultWindow()->isVisible());
-    QCOMPARE(program->resultWindow()->lblResult[0]->text(), "Blue Self-Existing Monkey");
+    QCOMPARE(TextOf(program->resultWindow(), "lblResult_0"), "Blue Self-Existing Monkey");
 }
 
 void WindowsTest::backGivesAnEmptyMainWindow()
 {
     frmMayanCompatibilityResult* result =
         generateFor("Ann", {1955, "July", 4}, "Bob", {2000, "January", 1});
-    Child<QAction>(result, "mnuBack")->trigger();
+    Trigger(result, "mnuBack");
     Settle();
     QCOMPARE(VisibleWindows(), QStringList{"frmMain"});
     frmMain* fresh = mainWindow();
-    QVERIFY(fresh->txtNameM->text().isEmpty());
-    QVERIFY(fresh->txtNameF->text().isEmpty());
-    for (QComboBox* list : {fresh->cboMonthM, fresh->cboMonthF})
-        QCOMPARE(list->currentText(), "January");
-    for (QComboBox* list : {fresh->cboYearM, fresh->cboYearF})
-        QCOMPARE(list->currentText(), "1900");
-    QCOMPARE(fresh->cboDateF->currentText(), "1");
+    QVERIFY(TextOf(fresh, "txtNameM").isEmpty());
+    QVERIFY(TextOf(fresh, "txtNameF").isEmpty());
+    for (const char* list : {"cboMonthM", "cboMonthF"})
+        QCOMPARE(TextOf(fresh, list), "January");
+    for (const char* list : {"cboYearM", "cboYearF"})
+        QCOMPARE(TextOf(fresh, list), "1900");
+    QCOMPARE(TextOf(fresh, "cboDateF"), "1");
     // The stored details outlive the window.
-    QCOMPARE(program->records().UserDetails.Name, "Ann");
+    QCOMPARE(program->session().records().UserDetails.Name, "Ann");
 }
 
 void WindowsTest::backThenGenerateShowsAFreshResult()
 {
     frmMayanCompatibilityResult* first =
         generateFor("Ann", {1955, "July", 4}, "Bob", {2000, "January", 1});
-    QTest::mouseClick(first->cmdBack, Qt::LeftButton);
+    Click(first, "cmdBack");
     Settle();
     frmMayanCompatibilityResult* second =
         generateFor("Cy", {1900, "March", 1}, "Di", {2016, "December", 31});
-    QCOMPARE(second->lblResult[0]->text(), "Yellow Galactic Star");
-    QCOMPARE(second->lblResult[2]->text(), "Earth");
-    QCOMPARE(second->lblResult[5]->text(), "6");
+    QCOMPARE(TextOf(second, "lblResult_0"), "Yellow Galactic Star");
+    QCOMPARE(TextOf(second, "lblResult_2"), "Earth");
+    QCOMPARE(TextOf(second, "lblResult_5"), "6");
 }
 
 void WindowsTest::links_data()
@@ -451,14 +454,15 @@ void WindowsTest::coBrand()
     QFETCH(double, draw);
     QFETCH(QString, front);
     frmMain* window = mainWindow();
-    for (QLabel* beneath :
-         {static_cast<QLabel*>(window->lblCobrand), static_cast<QLabel*>(window->lblFullBrand)}) {
+    auto* cobrand = Child<QLabel>(window, "lblCobrand");
+    auto* fullBrand = Child<QLabel>(window, "lblFullBrand");
+    for (QLabel* beneath : {cobrand, fullBrand}) {
         beneath->raise(); // whichever was in front stays there when nothing changes
         platform->draws = {draw};
         window->CoBrand_Randomize();
-        const QObjectList siblings = window->lblCobrand->parent()->children();
-        const bool cobrandInFront = siblings.indexOf(static_cast<QObject*>(window->lblCobrand)) >
-                                    siblings.indexOf(static_cast<QObject*>(window->lblFullBrand));
+        const QObjectList siblings = cobrand->parent()->children();
+        const bool cobrandInFront = siblings.indexOf(static_cast<QObject*>(cobrand)) >
+                                    siblings.indexOf(static_cast<QObject*>(fullBrand));
         const QString expected = front == "unchanged" ? beneath->objectName() : front;
         QCOMPARE(cobrandInFront ? QStringLiteral("lblCobrand") : QStringLiteral("lblFullBrand"),
                  expected);
@@ -490,12 +494,13 @@ void WindowsTest::aboutClosesWithEnterAndEsc()
     QFETCH(int, key);
     QString shownTitle;
     bool ownerBlocked = false;
-    WhenModal([&](QWidget* about) {
+    const ModalAnswer answer([&](QWidget* about) {
         shownTitle = about->windowTitle();
         ownerBlocked = !mainWindow()->isEnabled() || QApplication::activeModalWidget() == about;
         QTest::keyClick(about, Qt::Key(key));
     });
-    Child<QAction>(mainWindow(), "mnuAbout")->trigger();
+    Trigger(mainWindow(), "mnuAbout");
+    QVERIFY(answer.answered());
     QCOMPARE(shownTitle, "Kinmatch v1.10");
     QVERIFY(ownerBlocked);
     QVERIFY(!QApplication::activeModalWidget());
@@ -514,9 +519,39 @@ void WindowsTest::resultWindowLayout()
     const QObjectList siblings = full->parent()->children();
     QVERIFY(siblings.indexOf(static_cast<QObject*>(full)) >
             siblings.indexOf(static_cast<QObject*>(cobrand)));
-    QCOMPARE(result->cmdBack->geometry(), QRect(568, 19, 73, 25));
-    QCOMPARE(result->lblResult[1]->geometry(), QRect(136, 51, 485, 157));
-    QCOMPARE(Child<QLabel>(result, "Label1_0")->text(), "Your Mayan Day Sign ");
+    QCOMPARE(Child(result, "cmdBack")->geometry(), QRect(568, 19, 73, 25));
+    QCOMPARE(Child(result, "lblResult_1")->geometry(), QRect(136, 51, 485, 157));
+    QCOMPARE(TextOf(result, "Label1_0"), "Your Mayan Day Sign ");
+}
+
+void WindowsTest::resultPictureIsTheSealsOwn_data()
+{
+    QTest::addColumn<int>("seal");
+    QTest::addColumn<QString>("key");
+    const char* keys[] = {"01Imix.jpg", "02Ik.jpg",    "03Akbal.jpg", "04Kan.jpg",
+                          "05Chiccan.jpg", "06Cimi.jpg", "07Manik.jpg", "08Lamat.jpg",
+                          "09Muluc.jpg", "10Oc.jpg",    "11Chuen.jpg", "12Eb.jpg",
+                          "13Ben.jpg",  "14Ix.jpg",    "15Men.jpg",   "16Cib.jpg",
+                          "17Caban.jpg", "18Etznab.jpg", "19Cauac.jpg", "20Ahau.jpg"};
+    for (int seal = 1; seal <= 20; ++seal)
+        QTest::addRow("seal %d", seal) << seal << QString::fromLatin1(keys[seal - 1]);
+}
+
+void WindowsTest::resultPictureIsTheSealsOwn()
+{
+    QFETCH(int, seal);
+    QFETCH(QString, key);
+    frmMayanCompatibilityResult* result =
+        generateFor("Ann", {1955, "July", 4}, "Bob", {2000, "January", 1});
+    modMayanCompatibility::ResultDisplay display;
+    display.picture = seal;
+    result->ShowComposite(display);
+    const QImage shown =
+        Child<QLabel>(result, "picMayanSign")->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage expected = QImage(":/seals/" + key).convertToFormat(QImage::Format_RGB32);
+    QVERIFY(!expected.isNull());
+    QCOMPARE(shown.size(), QSize(120, 184));
+    QVERIFY2(shown == expected, qPrintable("the picture shown is not " + key));
 }
 
 namespace {
@@ -549,8 +584,8 @@ void WindowsTest::everyControlHasAnAccessibleName()
     frmMayanCompatibilityResult* result =
         generateFor("Ann", {1955, "July", 4}, "Bob", {2000, "January", 1});
     QCOMPARE(Unnamed(result), QStringList());
-    QCOMPARE(result->picMayanSign->accessibleName(), "Blue Monkey");
-    QVERIFY(result->picMayanSign->accessibleDescription().contains("Blue Monkey"));
+    QCOMPARE(Child(result, "picMayanSign")->accessibleName(), "Blue Monkey");
+    QVERIFY(Child(result, "picMayanSign")->accessibleDescription().contains("Blue Monkey"));
 }
 
 QTEST_MAIN(WindowsTest)

@@ -3,6 +3,7 @@
 #include "UiFontFamily.h"
 #include "modHelp.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLayout>
 #include <QMainWindow>
@@ -162,7 +163,7 @@ QWidget* AddClientArea(QMainWindow* window, const QSize& size)
 
 void FinishWindow(QWidget* window)
 {
-    window->setWindowTitle(Title);
+    window->setWindowTitle(Title());
     if (window->layout())
         window->layout()->setSizeConstraint(QLayout::SetFixedSize);
     window->adjustSize();
@@ -174,23 +175,35 @@ void FinishWindow(QWidget* window)
     }
 }
 
+namespace {
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("look", text);
+}
+} // namespace
+
+QString Title()
+{
+    return tr("Kinmatch v1.10");
+}
+
 QString FullBrandCaption()
 {
-    return QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
+    return tr("Home Business Opportunity. Start your own Internet business and make "
                           "money online. Get this software fully branded for your website. "
                           "Click here for more details.");
 }
 
 QString CoBrandCaption()
 {
-    return QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic "
+    return tr("Co-brand this software for your site.  Increase loyalty and traffic "
                           "to your site. Put your site's name &  link here. See \"Help\" for "
                           "details.    Click Here for more info on co-branding.");
 }
 
 QString ForumCaption()
 {
-    return QStringLiteral("Talk about all things mystic on the Quorvane Softwares forum. "
+    return tr("Talk about all things mystic on the Quorvane Softwares forum. "
                           "Click here to visit us!");
 }
 

@@ -25,7 +25,8 @@ inline const QColor Navy(0, 0, 128);
 inline const QColor Olive(192, 192, 0);
 inline const QColor DarkOlive(128, 128, 0);
 
-inline const QString Title = QStringLiteral("Kinmatch v1.10");
+// Every window's title.
+QString Title();
 
 // In the windows' family (kinmatch::UiFontFamily).
 QFont UiFont(qreal pointSize = 8.25, bool bold = false);

@@ -2,9 +2,16 @@
 
 #include "modHelp.h"
 
+#include <QCoreApplication>
 #include <QMenuBar>
 
 namespace look {
+namespace {
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("look", text);
+}
+} // namespace
 
 QAction* AddMenuAction(QWidget* owner, QMenu* menu, const char* name, const QString& caption,
                        std::function<void()> onTriggered)
@@ -28,24 +35,24 @@ QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& caption)
 void AddHelpAndOfferMenus(QWidget* owner, QMenuBar* bar, kinmatch::Platform& platform,
                           std::function<void()> showAbout)
 {
-    QMenu* help = AddMenu(bar, "mnuHelp", QStringLiteral("&Help"));
-    AddMenuAction(owner, help, "mnuOnline", QStringLiteral("&Online Help"),
+    QMenu* help = AddMenu(bar, "mnuHelp", tr("&Help"));
+    AddMenuAction(owner, help, "mnuOnline", tr("&Online Help"),
                   [&platform] { modHelp::OpenOnlineHelp(platform); });
-    AddMenuAction(owner, help, "mnuVisit", QStringLiteral("&Visit Us Online"),
+    AddMenuAction(owner, help, "mnuVisit", tr("&Visit Us Online"),
                   [&platform] { modHelp::OpenHomePage(platform); });
     help->addSeparator();
-    AddMenuAction(owner, help, "mnuUpdate", QStringLiteral("Check for Software &Update"),
+    AddMenuAction(owner, help, "mnuUpdate", tr("Check for Software &Update"),
                   [&platform] { modHelp::OpenDownloadPage(platform); });
     help->addSeparator();
-    AddMenuAction(owner, help, "mnuAbout", QStringLiteral("&About Software"), std::move(showAbout));
+    AddMenuAction(owner, help, "mnuAbout", tr("&About Software"), std::move(showAbout));
 
     // A command on the bar itself, without a drop-down.
-    bar->addAction(AddMenuAction(owner, nullptr, "mnuDonate", QStringLiteral("&Donate"),
+    bar->addAction(AddMenuAction(owner, nullptr, "mnuDonate", tr("&Donate"),
                                  [&platform] { modHelp::OpenDonationPage(platform); }));
 
     // Part of the bar but never shown nor enabled; the offer is reached through its label.
     QAction* makeMoney =
-        AddMenuAction(owner, nullptr, "mnuMakeMoney", QStringLiteral("Make Money &Online"),
+        AddMenuAction(owner, nullptr, "mnuMakeMoney", tr("Make Money &Online"),
                       [&platform] { modHelp::OpenFullBrandingOffer(platform); });
     makeMoney->setVisible(false);
     makeMoney->setEnabled(false);

@@ -1,12 +1,9 @@
 #include "Program.h"
 
 #include "RemindOfUpdate.h"
-#include "frmAbout.h"
 #include "frmMain.h"
 #include "frmMayanCompatibilityResult.h"
 #include "frmNagScreen2.h"
-
-#include <QLineEdit>
 
 namespace kinmatch {
 
@@ -18,6 +15,19 @@ Program::~Program()
         delete window;
 }
 
+frmMain* Program::mainWindow() const
+{
+    return main_;
+}
+frmMayanCompatibilityResult* Program::resultWindow() const
+{
+    return result_;
+}
+frmNagScreen2* Program::supportWindow() const
+{
+    return support_;
+}
+
 void Program::loaded(QWidget* window)
 {
     std::erase_if(loaded_, [](const QPointer<QWidget>& gone) { return gone.isNull(); });
@@ -27,8 +37,7 @@ void Program::loaded(QWidget* window)
 bool Program::start(const QString& readingFile)
 {
     if (!platform_.takeSingleInstanceLock()) {
-        platform_.showMessage(QStringLiteral("Application is already running"),
-                              MessageIcon::Information);
+        platform_.showMessage(tr("Application is already running"), MessageIcon::Information);
         return false;
     }
     platform_.seedRandomFromClock();
@@ -42,32 +51,55 @@ bool Program::start(const QString& readingFile)
 
 frmMain* Program::showMainWindow()
 {
-    main_ = new frmMain(*this);
+    main_ = new frmMain(platform_);
     loaded(main_);
+    connect(main_, &frmMain::generateRequested, this, &Program::generate);
+    connect(main_, &frmMain::closing, this, &Program::windowClosing);
     main_->show();
-    main_->txtNameM->setFocus();
     return main_;
 }
 
-frmMain* Program::mainWindow() const
+// The generate command after its checks, in its order of steps: store and compute, fill and
+// show the result window, close the main window (which brings up the support window), and hide
+// the support window again.
+void Program::generate(const PersonInputs& user, const PersonInputs& partner)
 {
-    return main_;
-}
-
-frmMayanCompatibilityResult* Program::resultWindow()
-{
+    const modMayanCompatibility::ResultDisplay display = session_.Generate(user, partner);
     if (!result_) {
-        result_ = new frmMayanCompatibilityResult(*this);
+        result_ = new frmMayanCompatibilityResult(session_, platform_);
         loaded(result_);
+        connect(result_, &frmMayanCompatibilityResult::backRequested, this, &Program::back);
+        connect(result_, &frmMayanCompatibilityResult::closing, this, &Program::windowClosing);
     }
-    return result_;
+    result_->ShowComposite(display);
+    result_->show();
+    if (main_)
+        main_->close();
+    hideSupportWindow();
+}
+
+// Back: a fresh main window, the result window closed, and the support window it brought up
+// hidden again.
+void Program::back()
+{
+    showMainWindow();
+    if (result_)
+        result_->close();
+    hideSupportWindow();
+}
+
+void Program::windowClosing()
+{
+    if (!ending_)
+        showSupportWindow();
 }
 
 void Program::showSupportWindow()
 {
     if (!support_) {
-        support_ = new frmNagScreen2(*this);
+        support_ = new frmNagScreen2(platform_);
         loaded(support_);
+        connect(support_, &frmNagScreen2::endRequested, this, &Program::EndProgram);
     }
     support_->show();
 }
@@ -76,11 +108,6 @@ void Program::hideSupportWindow()
 {
     if (support_)
         support_->hide();
-}
-
-frmNagScreen2* Program::supportWindow() const
-{
-    return support_;
 }
 
 void Program::EndProgram()
@@ -93,12 +120,6 @@ void Program::EndProgram()
         if (window)
             window->close();
     emit programEnded();
-}
-
-void Program::showAboutWindow(QWidget* owner)
-{
-    frmAbout about(platform_, owner);
-    about.exec();
 }
 
 } // namespace kinmatch

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Platform.h"
-#include "modMayanCompatibility.h"
+#include "ReadingSession.h"
 
 #include <QObject>
 #include <QPointer>
@@ -15,8 +15,8 @@ class QWidget;
 
 namespace kinmatch {
 
-// The running program: owns the records the windows share and the windows themselves, and
-// carries the start-up sequence.
+// The running program: owns the reading session and the windows, moves between the windows as
+// their signals ask, and runs the start-up and leaving sequences. No window knows another.
 class Program : public QObject {
     Q_OBJECT
 
@@ -29,27 +29,16 @@ public:
     // is up, as the open command would.
     bool start(const QString& readingFile = {});
 
-    Platform& platform() { return platform_; }
-    modMayanCompatibility::SharedRecords& records() { return records_; }
-
-    // Loads a fresh main window and shows it.
-    frmMain* showMainWindow();
+    const ReadingSession& session() const { return session_; }
+    // The windows now loaded, or null.
     frmMain* mainWindow() const;
-    // The result window, loaded (not shown) if it does not exist yet.
-    frmMayanCompatibilityResult* resultWindow();
-    void showAboutWindow(QWidget* owner);
-
-    // The support window, shown modeless (created on the first call, unchanged afterwards).
-    void showSupportWindow();
-    // Hides the support window again, if it exists.
-    void hideSupportWindow();
+    frmMayanCompatibilityResult* resultWindow() const;
     frmNagScreen2* supportWindow() const;
 
     // Unloads every loaded window once, in the order they were loaded, each running its own
     // close handling, then ends the program through the event loop. A call made while the
     // windows are being unloaded returns at once.
     void EndProgram();
-    bool ending() const { return ending_; }
 
 signals:
     // The last step of EndProgram: whoever runs the event loop ends it.
@@ -57,9 +46,17 @@ signals:
 
 private:
     void loaded(QWidget* window);
+    frmMain* showMainWindow();
+    void generate(const PersonInputs& user, const PersonInputs& partner);
+    void back();
+    // A closing main or result window brings up the support window, unless the program is
+    // ending anyway.
+    void windowClosing();
+    void showSupportWindow();
+    void hideSupportWindow();
 
     Platform& platform_;
-    modMayanCompatibility::SharedRecords records_;
+    ReadingSession session_;
     QPointer<frmMain> main_;
     QPointer<frmMayanCompatibilityResult> result_;
     QPointer<frmNagScreen2> support_;

@@ -1,67 +1,64 @@
 #pragma once
 
+#include "ReadingSession.h"
+
 #include <QMainWindow>
 
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace kinmatch {
-class Program;
+class Platform;
 }
 namespace look {
 class LinkLabel;
 }
 
-// The main window: both persons' names and dates of birth, and the generate command.
+// The main window: both persons' names and dates of birth, and the generate command. It checks
+// the inputs and says what the user asked for; the program does the rest.
 class frmMain : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit frmMain(kinmatch::Program& program);
+    explicit frmMain(kinmatch::Platform& platform);
 
     // Brings one of the two overlapping offer labels to the front at random.
     void CoBrand_Randomize();
-
-    void cmdCalculate_Click();
-    void cmdOpen_Click();
     // The open command after its dialog: checks the name, fills in the user's inputs from the
     // file and runs the generate command.
     void OpenReadingFile(const QString& path);
 
+signals:
+    // Both persons' inputs have passed the checks.
+    void generateRequested(const kinmatch::PersonInputs& user,
+                           const kinmatch::PersonInputs& partner);
+    // The window is closing, by whatever route.
+    void closing();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
     // One person's inputs.
     struct PersonControls {
         QLineEdit* txtName;
         QComboBox* cboMonth;
         QComboBox* cboDate;
         QComboBox* cboYear;
+        kinmatch::PersonInputs inputs() const;
     };
 
-    QLineEdit* txtNameM;
-    QComboBox* cboMonthM;
-    QComboBox* cboDateM;
-    QComboBox* cboYearM;
-    QLineEdit* txtNameF;
-    QComboBox* cboMonthF;
-    QComboBox* cboDateF;
-    QComboBox* cboYearF;
-    QPushButton* cmdCalculate;
-    QPushButton* cmdOpen;
-    look::LinkLabel* lblFullBrand;
-    look::LinkLabel* lblCobrand;
-
-protected:
-    // Closing the main window, by any route, brings up the support window.
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    PersonControls user() const { return {txtNameM, cboMonthM, cboDateM, cboYearM}; }
-    PersonControls partner() const { return {txtNameF, cboMonthF, cboDateF, cboYearF}; }
-    void Form_Load();
-    bool ValidateInputs();
     PersonControls AddPersonFrame(QWidget* parent, const char* frameName, const QString& caption,
                                   int top, int firstLabel, char suffix);
+    void Form_Load();
+    bool ValidateInputs();
+    void cmdCalculate_Click();
+    void cmdOpen_Click();
 
-    kinmatch::Program& program_;
+    kinmatch::Platform& platform_;
+    PersonControls user_;
+    PersonControls partner_;
+    look::LinkLabel* lblFullBrand;
+    look::LinkLabel* lblCobrand;
 };

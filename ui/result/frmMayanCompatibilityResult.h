@@ -7,38 +7,36 @@
 #include <array>
 
 class QLabel;
-class QPushButton;
 
 namespace kinmatch {
-class Program;
-}
+class Platform;
+class ReadingSession;
+} // namespace kinmatch
 
 // The result window: the composite sign and tone with its picture and description, and each
-// person's own sign and number.
+// person's own sign and number. Its Save opens the report window over it.
 class frmMayanCompatibilityResult : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit frmMayanCompatibilityResult(kinmatch::Program& program);
+    frmMayanCompatibilityResult(kinmatch::ReadingSession& session, kinmatch::Platform& platform);
 
     // Fills lblResult 0..5 and picMayanSign from the composite.
     void ShowComposite(const modMayanCompatibility::ResultDisplay& display);
 
-    void cmdSave_Click();
-    void cmdBack_Click();
-
-    std::array<QLabel*, 6> lblResult{};
-    QLabel* picMayanSign;
-    QPushButton* cmdSave;
-    QPushButton* cmdBack;
-
-    // The picture of a seal (1..20), for the display's pixel density.
-    static QPixmap SealPicture(int seal, qreal devicePixelRatio);
+signals:
+    void backRequested();
+    // The window is closing, by whatever route.
+    void closing();
 
 protected:
-    // Closing the result window, by any route, brings up the support window.
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    kinmatch::Program& program_;
+    void cmdSave_Click();
+
+    kinmatch::ReadingSession& session_;
+    kinmatch::Platform& platform_;
+    std::array<QLabel*, 6> lblResult{};
+    QLabel* picMayanSign;
 };

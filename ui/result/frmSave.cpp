@@ -1,8 +1,10 @@
 #include "frmSave.h"
 
 #include "Look.h"
-#include "Program.h"
+#include "QtText.h"
 #include "ReadingFileIO.h"
+#include "ReadingSession.h"
+#include "Report.h"
 #include "ReportDocument.h"
 #include "modHelp.h"
 
@@ -10,23 +12,22 @@
 
 namespace mmn = modMayanNumerology;
 
-frmSave::frmSave(kinmatch::Program& program, QWidget* owner) : QDialog(owner), program_(program)
+frmSave::frmSave(kinmatch::ReadingSession& session, kinmatch::Platform& platform, QWidget* owner)
+    : QDialog(owner), session_(session), platform_(platform)
 {
     setObjectName(QStringLiteral("frmSave"));
     setModal(true);
     look::FillBackground(this, look::LightYellow);
     setFont(look::UiFont());
     setFixedSize(515, 521);
-    kinmatch::Platform& platform = program_.platform();
 
     const look::TextStyle linkStyle{look::UiFont(), look::LinkBlue, Qt::AlignCenter};
     auto* Label14 = look::AddLink(this, "Label14",
-                                  QStringLiteral("The Most Popular Online Mystic Discussion Forum"),
+                                  tr("The Most Popular Online Mystic Discussion Forum"),
                                   {116, 0, 282, 13}, linkStyle);
-    auto* Label1 = look::AddLink(
-        this, "Label1",
-        QStringLiteral("Click Here To Visit %1 Now").arg(modHelp::MainSiteForDisplay()),
-        {124, 12, 266, 13}, linkStyle);
+    auto* Label1 = look::AddLink(this, "Label1",
+                                 tr("Click Here To Visit %1 Now").arg(modHelp::MainSiteForDisplay()),
+                                 {124, 12, 266, 13}, linkStyle);
     for (look::LinkLabel* link : {Label14, Label1})
         connect(link, &look::LinkLabel::clicked, this,
                 [&platform] { modHelp::OpenHomePage(platform); });
@@ -35,10 +36,10 @@ frmSave::frmSave(kinmatch::Program& program, QWidget* owner) : QDialog(owner), p
     RTB->setObjectName(QStringLiteral("RTB"));
     RTB->setGeometry(2, 26, 511, 409);
     RTB->setReadOnly(true);
-    RTB->setAccessibleName(QStringLiteral("Report"));
+    RTB->setAccessibleName(tr("Report"));
 
-    cmdSave = look::AddButton(this, "cmdSave", QStringLiteral("&Save"), {360, 438, 75, 23});
-    cmdPrint = look::AddButton(this, "cmdPrint", QStringLiteral("&Print"), {437, 438, 75, 23});
+    QPushButton* cmdSave = look::AddButton(this, "cmdSave", tr("&Save"), {360, 438, 75, 23});
+    QPushButton* cmdPrint = look::AddButton(this, "cmdPrint", tr("&Print"), {437, 438, 75, 23});
     connect(cmdSave, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmSave::cmdPrint_Click);
     setTabOrder(RTB, cmdPrint);
@@ -47,13 +48,9 @@ frmSave::frmSave(kinmatch::Program& program, QWidget* owner) : QDialog(owner), p
     // As in the result window, the co-branding offer lies beneath and stays covered.
     look::AddOfferStrip(this, {2, 464, 511, 57}, 495, platform);
 
-    // The user's reading, computed again from the stored date: the engine last computed the
-    // partner's.
-    auto& records = program_.records();
-    const mmn::BirthDetails& user = records.UserDetails;
-    const mmn::PersonReading reading =
-        mmn::ComputeReading(records, user.BirthMonth, user.BirthDay, user.BirthYear, true);
-    const auto runs = kinmatch::ComposeReport(user, reading, modHelp::MainSite().toStdString());
+    const mmn::PersonReading reading = session_.ComputeUserReading();
+    const auto runs = kinmatch::ComposeReport(session_.records().UserDetails, reading,
+                                              kinmatch::ToUtf8(modHelp::MainSite()));
     RTB->setDocument(kinmatch::ReportDocument(runs).release());
     RTB->document()->setParent(RTB);
 
@@ -66,25 +63,22 @@ void frmSave::cmdPrint_Click()
     QTextCursor cursor = RTB->textCursor();
     cursor.clearSelection();
     RTB->setTextCursor(cursor);
-    program_.platform().print(*RTB->document());
+    platform_.print(*RTB->document());
 }
 
 void frmSave::cmdSave_Click()
 {
-    kinmatch::Platform& platform = program_.platform();
-    const mmn::BirthDetails& user = program_.records().UserDetails;
+    const mmn::BirthDetails& user = session_.records().UserDetails;
     // Refused before the dialog, so the user is never asked for a file that cannot be written.
-    const QString unstorable = kinmatch::UnstorableCharacter(QString::fromStdString(user.Name));
+    const QString unstorable = kinmatch::UnstorableCharacter(kinmatch::ToQString(user.Name));
     if (!unstorable.isEmpty()) {
-        platform.showMessage(
-            QStringLiteral("The Name Contains \"%1\", Which A Reading File Cannot Hold.")
-                .arg(unstorable),
+        platform_.showMessage(
+            tr("The Name Contains \"%1\", Which A Reading File Cannot Hold.").arg(unstorable),
             kinmatch::MessageIcon::Critical);
         return;
     }
-    const auto path = platform.askFileToSave({QStringLiteral("Kinmatch"),
-                                              QStringLiteral("Mayan Astrology (*.man)"),
-                                              QStringLiteral("man"), true});
+    const auto path = platform_.askFileToSave(
+        {tr("Kinmatch"), tr("Mayan Astrology (*.man)"), QStringLiteral("man"), true});
     if (!path || path->isEmpty())
         return;
     kinmatch::SaveReadingFile(*path, user);

@@ -2,12 +2,12 @@
 
 #include <QDialog>
 
-class QPushButton;
 class QTextEdit;
 
 namespace kinmatch {
-class Program;
-}
+class Platform;
+class ReadingSession;
+} // namespace kinmatch
 
 // The report window: the user's own reading as a formatted report, to print or keep as a
 // reading file. Composed afresh each time it opens.
@@ -15,15 +15,13 @@ class frmSave : public QDialog {
     Q_OBJECT
 
 public:
-    frmSave(kinmatch::Program& program, QWidget* owner);
+    frmSave(kinmatch::ReadingSession& session, kinmatch::Platform& platform, QWidget* owner);
 
+private:
     void cmdPrint_Click();
     void cmdSave_Click();
 
+    kinmatch::ReadingSession& session_;
+    kinmatch::Platform& platform_;
     QTextEdit* RTB;
-    QPushButton* cmdSave;
-    QPushButton* cmdPrint;
-
-private:
-    kinmatch::Program& program_;
 };

@@ -2,7 +2,6 @@
 
 #include "Blanks.h"
 #include "Look.h"
-#include "Program.h"
 #include "modHelp.h"
 #include "modTellAFriend.h"
 
@@ -15,17 +14,22 @@
 #include <QPushButton>
 
 using look::Twips;
+using modTellAFriend::ReferAFriendForm;
 
 namespace {
 
-const char* const MessagePlaceholder = "Your Message";
+const char* const PlaceholderProperty = "placeholder";
 
-QLineEdit* AddBox(QWidget* parent, const char* name, const char* placeholder, const QRect& geometry)
+template <typename Box>
+Box* AddBox(QWidget* parent, QString ReferAFriendForm::*field, const QRect& geometry)
 {
-    auto* box = new QLineEdit(QString::fromLatin1(placeholder), parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setProperty("placeholder", QString::fromLatin1(placeholder));
-    box->setAccessibleName(QString::fromLatin1(placeholder));
+    const QString placeholder = modTellAFriend::PlaceholderOf(field);
+    auto* box = new Box(parent);
+    for (const modTellAFriend::FormBox& row : modTellAFriend::FormBoxes)
+        if (row.field == field)
+            box->setObjectName(QString::fromLatin1(row.objectName));
+    box->setProperty(PlaceholderProperty, placeholder);
+    box->setAccessibleName(placeholder);
     box->setGeometry(geometry);
     box->setFont(look::UiFont()); // not the frame's bold caption font
     return box;
@@ -33,33 +37,31 @@ QLineEdit* AddBox(QWidget* parent, const char* name, const char* placeholder, co
 
 } // namespace
 
-const std::array<QString, 4>& frmNagScreen2::SupportMessages()
+const std::array<QString, frmNagScreen2::SupportMessageCount>& frmNagScreen2::SupportMessages()
 {
     const QString site = modHelp::MainSiteForDisplay();
-    static const std::array<QString, 4> messages = {
-        QStringLiteral("Programs like Kinmatch can only be created and maintained with your "
-                       "support. Please visit the Quorvane Softwares forum at %1 regularly and "
-                       "take part in its discussions and activities, so that we can keep "
-                       "developing this and our other programs.")
+    static const std::array<QString, SupportMessageCount> messages = {
+        tr("Programs like Kinmatch can only be created and maintained with your support. Please "
+           "visit the Quorvane Softwares forum at %1 regularly and take part in its discussions "
+           "and activities, so that we can keep developing this and our other programs.")
             .arg(site),
-        QStringLiteral("We cannot support and maintain Kinmatch and our other programs without "
-                       "your regular visits. Please drop in at the Quorvane Softwares forum, %1, "
-                       "often and join in its discussions and activities.")
+        tr("We cannot support and maintain Kinmatch and our other programs without your regular "
+           "visits. Please drop in at the Quorvane Softwares forum, %1, often and join in its "
+           "discussions and activities.")
             .arg(site),
-        QStringLiteral("The Quorvane Softwares forum at %1 is a free online discussion forum for "
-                       "all things mystic. Visit it regularly and take part in its discussions "
-                       "and activities: your visits keep this and our other programs developed "
-                       "and maintained.")
+        tr("The Quorvane Softwares forum at %1 is a free online discussion forum for all things "
+           "mystic. Visit it regularly and take part in its discussions and activities: your "
+           "visits keep this and our other programs developed and maintained.")
             .arg(site),
-        QStringLiteral("Our forum at %1 needs your help. Visiting it regularly and taking part "
-                       "in its discussions and activities is what keeps Kinmatch and the other "
-                       "Quorvane Softwares programs developed and maintained.")
+        tr("Our forum at %1 needs your help. Visiting it regularly and taking part in its "
+           "discussions and activities is what keeps Kinmatch and the other Quorvane Softwares "
+           "programs developed and maintained.")
             .arg(site),
     };
     return messages;
 }
 
-frmNagScreen2::frmNagScreen2(kinmatch::Program& program) : program_(program)
+frmNagScreen2::frmNagScreen2(kinmatch::Platform& platform) : platform_(platform)
 {
     setObjectName(QStringLiteral("frmNagScreen2"));
     // Stays above other windows, and showing it does not take the focus from them.
@@ -68,70 +70,72 @@ frmNagScreen2::frmNagScreen2(kinmatch::Program& program) : program_(program)
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(look::UiFont());
     setFixedSize(741, 315);
-    kinmatch::Platform& platform = program_.platform();
 
     auto* Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(Twips(120, 120, 540, 540));
     Picture1->setPixmap(windowIcon().pixmap(QSize(36, 36), devicePixelRatioF()));
-    Picture1->setAccessibleName(QStringLiteral("Kinmatch"));
-    look::AddLabel(this, "Label1", look::Title, Twips(840, 240, 6375, 435),
+    Picture1->setAccessibleName(tr("Kinmatch"));
+    look::AddLabel(this, "Label1", look::Title(), Twips(840, 240, 6375, 435),
                    {look::UiFont(12, true)});
-    Label2 = look::AddLabel(this, "Label2", QString(), Twips(120, 840, 6975, 1095),
-                            {look::UiFont(), Qt::black, Qt::AlignLeft | Qt::AlignTop, true});
+    QLabel* Label2 = look::AddLabel(this, "Label2", QString(), Twips(120, 840, 6975, 1095),
+                                    {look::UiFont(), Qt::black, Qt::AlignLeft | Qt::AlignTop, true});
 
-    Check1 = new QCheckBox(
-        QStringLiteral("Click Here To Visit %1 Now").arg(modHelp::MainSiteForDisplay()), this);
+    auto* Check1 = new QCheckBox(tr("Click Here To Visit %1 Now").arg(modHelp::MainSiteForDisplay()),
+                                 this);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setGeometry(Twips(30, 2040, 7185, 555));
-    connect(Check1, &QCheckBox::clicked, this, [this, &platform](bool ticked) {
+    connect(Check1, &QCheckBox::clicked, this, [Check1, &platform](bool ticked) {
         if (!ticked)
             return;
         Check1->setChecked(false);
         modHelp::OpenHomePage(platform);
     });
 
-    cmdClose =
-        look::AddButton(this, "cmdClose", QStringLiteral("E&xit"), Twips(6000, 2760, 1245, 375));
-    connect(cmdClose, &QPushButton::clicked, this, [this] { program_.EndProgram(); });
+    QPushButton* cmdClose =
+        look::AddButton(this, "cmdClose", tr("E&xit"), Twips(6000, 2760, 1245, 375));
+    connect(cmdClose, &QPushButton::clicked, this, &frmNagScreen2::endRequested);
 
-    QGroupBox* Frame2 = look::AddFrame(
-        this, "Frame2", QStringLiteral("Refer A Friend"), Twips(120, 3240, 7065, 1455),
-        palette().color(QPalette::Window), Qt::black, look::UiFont(8.25, true));
-    txtName = AddBox(Frame2, "txtName", "Your Name", Twips(85, 360, 3375, 285));
-    txtEmail = AddBox(Frame2, "txtEmail", "Your Email Address", Twips(3600, 360, 3375, 285));
-    txtFriendName = AddBox(Frame2, "txtFriendName", "Friend's Name", Twips(85, 720, 3375, 285));
-    txtFriendEmail =
-        AddBox(Frame2, "txtFriendEmail", "Friend's Email Address", Twips(3600, 720, 3375, 285));
-    cmdSubmit = look::AddButton(Frame2, "cmdSubmit", QStringLiteral("Refer A Friend &Now"),
-                                Twips(1920, 1080, 3375, 285));
+    QGroupBox* Frame2 = look::AddFrame(this, "Frame2", tr("Refer A Friend"),
+                                       Twips(120, 3240, 7065, 1455), palette().color(QPalette::Window),
+                                       Qt::black, look::UiFont(8.25, true));
+    auto* txtName = AddBox<QLineEdit>(Frame2, &ReferAFriendForm::name, Twips(85, 360, 3375, 285));
+    auto* txtEmail =
+        AddBox<QLineEdit>(Frame2, &ReferAFriendForm::email, Twips(3600, 360, 3375, 285));
+    auto* txtFriendName =
+        AddBox<QLineEdit>(Frame2, &ReferAFriendForm::friendName, Twips(85, 720, 3375, 285));
+    auto* txtFriendEmail =
+        AddBox<QLineEdit>(Frame2, &ReferAFriendForm::friendEmail, Twips(3600, 720, 3375, 285));
+    QPushButton* cmdSubmit = look::AddButton(Frame2, "cmdSubmit", tr("Refer A Friend &Now"),
+                                             Twips(1920, 1080, 3375, 285));
     connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
     // Placed below the frame's visible area, as it always was: out of sight, yet in the tab
     // order and sent with every request.
-    txtMessage = new QPlainTextEdit(Frame2);
-    txtMessage->setObjectName(QStringLiteral("txtMessage"));
-    txtMessage->setProperty("placeholder", QString::fromLatin1(MessagePlaceholder));
-    txtMessage->setAccessibleName(QString::fromLatin1(MessagePlaceholder));
-    txtMessage->setGeometry(Twips(4800, 3600, 1815, 495));
-    txtMessage->setFont(look::UiFont());
+    txtMessage = AddBox<QPlainTextEdit>(Frame2, &ReferAFriendForm::message,
+                                        Twips(4800, 3600, 1815, 495));
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setTabChangesFocus(true);
-    setTextOf(txtMessage, QString::fromLatin1(MessagePlaceholder) + QStringLiteral("\r\n"));
+    for (QWidget* box : std::initializer_list<QWidget*>{txtName, txtEmail, txtFriendName,
+                                                        txtFriendEmail})
+        setTextOf(box, box->property(PlaceholderProperty).toString());
+    setTextOf(txtMessage, modTellAFriend::PlaceholderOf(&ReferAFriendForm::message) +
+                              QStringLiteral("\r\n"));
 
-    QGroupBox* Frame6 = look::AddFrame(
-        this, "Frame6", QStringLiteral("Download Quorvane Softwares"), Twips(7320, 120, 3735, 4575),
-        palette().color(QPalette::Window), Qt::black, look::UiFont(8.25, true));
+    QGroupBox* Frame6 = look::AddFrame(this, "Frame6", tr("Download Quorvane Softwares"),
+                                       Twips(7320, 120, 3735, 4575),
+                                       palette().color(QPalette::Window), Qt::black,
+                                       look::UiFont(8.25, true));
     look::AddLabel(Frame6, "Label3",
-                   QStringLiteral("Enjoyed Kinmatch? Quorvane Softwares makes a large range of "
-                                  "other programs for every seeker: astrology, psychic and tarot "
-                                  "readings, numerology, and software on the occult.\n\nEach is "
-                                  "as easy to use as this one, and many of them are free to try. "
-                                  "Have a look at them all and find your next favourite."),
+                   tr("Enjoyed Kinmatch? Quorvane Softwares makes a large range of other programs "
+                      "for every seeker: astrology, psychic and tarot readings, numerology, and "
+                      "software on the occult.\n\nEach is as easy to use as this one, and many of "
+                      "them are free to try. Have a look at them all and find your next "
+                      "favourite."),
                    Twips(120, 360, 3495, 3855),
                    {look::UiFont(), Qt::black, Qt::AlignLeft | Qt::AlignTop, true});
-    auto* lblGoToHome = look::AddLink(
-        Frame6, "lblGoToHome", QStringLiteral("Click Here To Visit Quorvane Softwares"),
-        Twips(75, 4250, 3585, 210), {look::UiFont(), look::LinkBlue, Qt::AlignCenter});
+    auto* lblGoToHome =
+        look::AddLink(Frame6, "lblGoToHome", tr("Click Here To Visit Quorvane Softwares"),
+                      Twips(75, 4250, 3585, 210), {look::UiFont(), look::LinkBlue, Qt::AlignCenter});
     connect(lblGoToHome, &look::LinkLabel::clicked, this,
             [&platform] { modHelp::OpenSoftwareCatalogue(platform); });
 
@@ -145,17 +149,13 @@ frmNagScreen2::frmNagScreen2(kinmatch::Program& program) : program_(program)
 
     // Load: one of the support messages, at random.
     platform.seedRandomFromClock();
-    const int message = std::clamp(int(platform.randomUniform() * 4), 0, 3);
+    const int message = std::clamp(int(platform.randomUniform() * SupportMessageCount), 0,
+                                   SupportMessageCount - 1);
     Label2->setText(SupportMessages()[std::size_t(message)]);
     Label2->setAccessibleName(Label2->text());
 
     look::FinishWindow(this);
     cmdClose->setFocus();
-}
-
-QString frmNagScreen2::placeholderOf(QObject* box) const
-{
-    return box->property("placeholder").toString();
 }
 
 // A multi-line box's lines end in CR LF, as they always have in this form.
@@ -176,9 +176,11 @@ void frmNagScreen2::setTextOf(QObject* box, const QString& text)
 
 bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event)
 {
-    const QString placeholder = placeholderOf(watched);
+    const QString placeholder = watched->property(PlaceholderProperty).toString();
     if (placeholder.isEmpty())
         return QWidget::eventFilter(watched, event);
+    const bool emailBox = watched->objectName() == QLatin1String("txtEmail") ||
+                          watched->objectName() == QLatin1String("txtFriendEmail");
     switch (event->type()) {
     case QEvent::FocusIn:
         if (kinmatch::TrimBlanks(textOf(watched)) == placeholder)
@@ -190,10 +192,9 @@ bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event)
         break;
     case QEvent::KeyPress:
         // A typed blank is refused in an e-mail address; a pasted one is left for the trim.
-        if ((watched == txtEmail || watched == txtFriendEmail) &&
-            static_cast<QKeyEvent*>(event)->text() == QLatin1String(" ")) {
-            program_.platform().showMessage(QStringLiteral("Email Address Cannot Contain Space"),
-                                            kinmatch::MessageIcon::Critical);
+        if (emailBox && static_cast<QKeyEvent*>(event)->text() == QLatin1String(" ")) {
+            platform_.showMessage(tr("Email Address Cannot Contain Space"),
+                                  kinmatch::MessageIcon::Critical);
             static_cast<QWidget*>(watched)->setFocus();
             return true;
         }
@@ -206,17 +207,18 @@ bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event)
 
 void frmNagScreen2::cmdSubmit_Click()
 {
-    const auto outcome = modTellAFriend::SendReferAFriendRequest(
-        {textOf(txtName), textOf(txtEmail), textOf(txtMessage), textOf(txtFriendName),
-         textOf(txtFriendEmail)});
+    ReferAFriendForm form;
+    for (const modTellAFriend::FormBox& box : modTellAFriend::FormBoxes)
+        form.*box.field = textOf(findChild<QWidget*>(QString::fromLatin1(box.objectName)));
+    const auto outcome = modTellAFriend::SendReferAFriendRequest(form);
     if (!outcome.refusal.isEmpty())
-        program_.platform().showMessage(outcome.refusal, kinmatch::MessageIcon::Critical);
+        platform_.showMessage(outcome.refusal, kinmatch::MessageIcon::Critical);
     else
-        modHelp::OpenWebPage(program_.platform(), outcome.address);
+        modHelp::OpenWebPage(platform_, outcome.address);
 }
 
 void frmNagScreen2::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    program_.EndProgram();
+    emit endRequested();
 }

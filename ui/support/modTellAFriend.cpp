@@ -3,9 +3,18 @@
 #include "Blanks.h"
 #include "modHelp.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 namespace modTellAFriend {
+
+QString PlaceholderOf(QString ReferAFriendForm::*field)
+{
+    for (const FormBox& box : FormBoxes)
+        if (box.field == field)
+            return QCoreApplication::translate("modTellAFriend", box.placeholder);
+    return {};
+}
 
 ReferAFriendOutcome SendReferAFriendRequest(const ReferAFriendForm& form)
 {
@@ -15,18 +24,24 @@ ReferAFriendOutcome SendReferAFriendRequest(const ReferAFriendForm& form)
     const QString taf3 = TrimBlanks(form.message);
     const QString taf4 = TrimBlanks(form.friendName);
     const QString taf5 = TrimBlanks(form.friendEmail);
+    const auto tr = [](const char* text) {
+        return QCoreApplication::translate("modTellAFriend", text);
+    };
+    const auto unfilled = [](const QString& value, QString ReferAFriendForm::*field) {
+        return value.isEmpty() || value == PlaceholderOf(field);
+    };
 
     if (taf2 == taf5)
-        return {QStringLiteral("Please Enter Distinct Email Addresses"), {}};
+        return {tr("Please Enter Distinct Email Addresses"), {}};
     for (const QChar required : {QLatin1Char('@'), QLatin1Char('.')})
         if (!taf2.contains(required) || !taf5.contains(required))
-            return {QStringLiteral("Please Enter Proper Email Address"), {}};
-    if (taf1.isEmpty() || taf1 == QLatin1String("Your Name"))
-        return {QStringLiteral("Please Enter Your Name"), {}};
-    if (taf3.isEmpty() || taf3 == QLatin1String("Your Message"))
-        return {QStringLiteral("Please Enter Your Message"), {}};
-    if (taf4.isEmpty() || taf4 == QLatin1String("Friend's Name"))
-        return {QStringLiteral("Please Enter Your Friend's Name"), {}};
+            return {tr("Please Enter Proper Email Address"), {}};
+    if (unfilled(taf1, &ReferAFriendForm::name))
+        return {tr("Please Enter Your Name"), {}};
+    if (unfilled(taf3, &ReferAFriendForm::message))
+        return {tr("Please Enter Your Message"), {}};
+    if (unfilled(taf4, &ReferAFriendForm::friendName))
+        return {tr("Please Enter Your Friend's Name"), {}};
 
     // Each value is percent-encoded, so that "&", "#", "%" or a line break in it can neither
     // cut the request short nor add fields to it.

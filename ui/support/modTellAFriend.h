@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <array>
+
 namespace modTellAFriend {
 
 // The refer-a-friend form as the user left it.
@@ -12,6 +14,23 @@ struct ReferAFriendForm {
     QString friendName;
     QString friendEmail;
 };
+
+// Each box of the form with the text it shows until the user fills it in, in the form's order.
+struct FormBox {
+    QString ReferAFriendForm::*field;
+    const char* objectName;
+    const char* placeholder; // translated in the context "modTellAFriend"
+};
+inline constexpr std::array<FormBox, 5> FormBoxes = {{
+    {&ReferAFriendForm::name, "txtName", "Your Name"},
+    {&ReferAFriendForm::email, "txtEmail", "Your Email Address"},
+    {&ReferAFriendForm::message, "txtMessage", "Your Message"},
+    {&ReferAFriendForm::friendName, "txtFriendName", "Friend's Name"},
+    {&ReferAFriendForm::friendEmail, "txtFriendEmail", "Friend's Email Address"},
+}};
+
+// The placeholder of the box that holds field, as the user sees it.
+QString PlaceholderOf(QString ReferAFriendForm::*field);
 
 // Either the refusal to show or the request address to open.
 struct ReferAFriendOutcome {
