@@ -203,8 +203,8 @@ mmn::BirthDetails DetailsFromArguments(const std::vector<std::string>& nameAndDa
     if (name.isEmpty())
         throw UsageError("the name is blank");
     const BirthDate date = DateArgument(nameAndDate[1]);
-    return {kinmatch::ToUtf8(name), static_cast<std::int16_t>(date.year), std::string(MonthName(date)),
-            static_cast<std::int16_t>(date.day)};
+    return {kinmatch::ToUtf8(name), static_cast<std::int16_t>(date.year),
+            std::string(MonthName(date)), static_cast<std::int16_t>(date.day)};
 }
 
 // The details a reading file holds, refused unless every line is what the program writes.
@@ -266,7 +266,8 @@ std::string Report(const ParsedArguments& parsed)
     }
     const mmn::PersonReading reading =
         mmn::ReadingOf(details.BirthMonth, details.BirthDay, details.BirthYear).Reading;
-    const auto runs = kinmatch::ComposeReport(details, reading, kinmatch::ToUtf8(modHelp::MainSite()));
+    const auto runs =
+        kinmatch::ComposeReport(details, reading, kinmatch::ToUtf8(modHelp::MainSite()));
     if (!parsed.has("--pdf"))
         return kinmatch::ReportText(runs) + "\n";
 
@@ -293,8 +294,8 @@ std::string Save(const ParsedArguments& parsed)
     const mmn::BirthDetails details = DetailsFromArguments(parsed.options.at("--name"));
     const QString unstorable = kinmatch::UnstorableCharacter(kinmatch::ToQString(details.Name));
     if (!unstorable.isEmpty())
-        throw UsageError("a reading file cannot hold the character '" + kinmatch::ToUtf8(unstorable) +
-                         "' of the name");
+        throw UsageError("a reading file cannot hold the character '" +
+                         kinmatch::ToUtf8(unstorable) + "' of the name");
     if (kinmatch::SaveReadingFile(kinmatch::ToQString(file), details) !=
         kinmatch::SaveOutcome::Saved)
         throw UsageError("cannot write '" + file + "'");

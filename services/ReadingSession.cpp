@@ -12,14 +12,13 @@ namespace {
 mmn::BirthDetails DetailsOf(const PersonInputs& person)
 {
     const auto noBlanks = [](QString text) { return text.remove(QLatin1Char(' ')); };
-    return {ToUtf8(TrimBlanks(person.name)),
-            static_cast<std::int16_t>(noBlanks(person.year).toInt()),
-            ToUtf8(noBlanks(person.month)),
-            static_cast<std::int16_t>(noBlanks(person.day).toInt())};
+    return {
+        ToUtf8(TrimBlanks(person.name)), static_cast<std::int16_t>(noBlanks(person.year).toInt()),
+        ToUtf8(noBlanks(person.month)), static_cast<std::int16_t>(noBlanks(person.day).toInt())};
 }
 
-mmn::PersonReading ComputeReadingOf(mmn::ReadingRecords& records,
-                                    const mmn::BirthDetails& details, bool isUser)
+mmn::PersonReading ComputeReadingOf(mmn::ReadingRecords& records, const mmn::BirthDetails& details,
+                                    bool isUser)
 {
     return mmn::ComputeReading(records, details.BirthMonth, details.BirthDay, details.BirthYear,
                                isUser);

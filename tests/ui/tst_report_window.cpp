@@ -119,9 +119,12 @@ void ReportWindowTest::reportIsTheUsersReading()
         const mmn::BirthDetails user{"Ann Lee", 1955, "July", 4};
         const auto expected = ComposeReport(user, mmn::ReadingOf("July", 4, 1955).Reading,
                                             "http://www.quorvane.example");
-        QCOMPARE(Child<QTextEdit>(report, "RTB")->toPlainText(), QString::fromStdString(ReportText(expected)));
-        QVERIFY(Child<QTextEdit>(report, "RTB")->toPlainText().contains("Mayan English Name: Dog\n"));
-        QVERIFY(!Child<QTextEdit>(report, "RTB")->toPlainText().contains("Mayan English Name: Star"));
+        QCOMPARE(Child<QTextEdit>(report, "RTB")->toPlainText(),
+                 QString::fromStdString(ReportText(expected)));
+        QVERIFY(
+            Child<QTextEdit>(report, "RTB")->toPlainText().contains("Mayan English Name: Dog\n"));
+        QVERIFY(
+            !Child<QTextEdit>(report, "RTB")->toPlainText().contains("Mayan English Name: Star"));
     });
     // The report computed the user's reading again; the signs are as before.
     QCOMPARE(program->session().records().UserSign.EnglishName, "Dog");
@@ -199,7 +202,8 @@ void ReportWindowTest::printClearsTheSelectionAndPrintsEverything()
         QVERIFY(Child<QTextEdit>(report, "RTB")->textCursor().hasSelection());
         Click(report, "cmdPrint");
         QVERIFY(!Child<QTextEdit>(report, "RTB")->textCursor().hasSelection());
-        QCOMPARE(platform->printedDocuments, QStringList{Child<QTextEdit>(report, "RTB")->toPlainText()});
+        QCOMPARE(platform->printedDocuments,
+                 QStringList{Child<QTextEdit>(report, "RTB")->toPlainText()});
     });
     QVERIFY(platform->messages.isEmpty());
 }
@@ -297,7 +301,8 @@ void ReportWindowTest::openRestoresTheUserAndGenerates()
         platform->openRequests.first(),
         (FileDialogRequest{"Select the source file", "Mayan Astrology (*.man)", "man", false}));
     QCOMPARE(VisibleWindows(), QStringList{"frmMayanCompatibilityResult"});
-    QCOMPARE(program->session().records().UserDetails, (mmn::BirthDetails{"Zoë Lee", 1980, "February", 29}));
+    QCOMPARE(program->session().records().UserDetails,
+             (mmn::BirthDetails{"Zoë Lee", 1980, "February", 29}));
     QCOMPARE(program->session().records().PartnerDetails.Name, "Bob");
 }
 

@@ -240,7 +240,8 @@ void SupportTest::everySupportMessageAppears()
     for (const double draw : {0.0, 0.24, 0.25, 0.5, 0.74, 0.75, 0.999}) {
         platform->draws = {draw};
         frmNagScreen2 window(*platform);
-        QCOMPARE(TextOf(&window, "Label2"), frmNagScreen2::SupportMessages()[std::size_t(draw * 4)]);
+        QCOMPARE(TextOf(&window, "Label2"),
+                 frmNagScreen2::SupportMessages()[std::size_t(draw * 4)]);
         seen.insert(TextOf(&window, "Label2"));
         window.setAttribute(Qt::WA_DeleteOnClose, false);
     }

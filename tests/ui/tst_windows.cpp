@@ -279,8 +279,9 @@ void WindowsTest::generate()
     for (int i = 2; i <= 5; ++i)
         QCOMPARE(TextOf(result, QByteArray("lblResult_" + QByteArray::number(i)).constData()),
                  texts[i - 1]);
-    QCOMPARE(Child<QLabel>(result, "picMayanSign")->accessibleName(),
-             QString::fromUtf8(modMayanCompatibility::SealTable[std::size_t(picture - 1)].SealName));
+    QCOMPARE(
+        Child<QLabel>(result, "picMayanSign")->accessibleName(),
+        QString::fromUtf8(modMayanCompatibility::SealTable[std::size_t(picture - 1)].SealName));
 
     const auto& records = program->session().records();
     QCOMPARE(records.UserDetails.Name, "Ann  Lee"); // inner blanks kept
@@ -528,11 +529,11 @@ void WindowsTest::resultPictureIsTheSealsOwn_data()
 {
     QTest::addColumn<int>("seal");
     QTest::addColumn<QString>("key");
-    const char* keys[] = {"01Imix.jpg", "02Ik.jpg",    "03Akbal.jpg", "04Kan.jpg",
-                          "05Chiccan.jpg", "06Cimi.jpg", "07Manik.jpg", "08Lamat.jpg",
-                          "09Muluc.jpg", "10Oc.jpg",    "11Chuen.jpg", "12Eb.jpg",
-                          "13Ben.jpg",  "14Ix.jpg",    "15Men.jpg",   "16Cib.jpg",
-                          "17Caban.jpg", "18Etznab.jpg", "19Cauac.jpg", "20Ahau.jpg"};
+    const char* keys[] = {"01Imix.jpg",    "02Ik.jpg",     "03Akbal.jpg", "04Kan.jpg",
+                          "05Chiccan.jpg", "06Cimi.jpg",   "07Manik.jpg", "08Lamat.jpg",
+                          "09Muluc.jpg",   "10Oc.jpg",     "11Chuen.jpg", "12Eb.jpg",
+                          "13Ben.jpg",     "14Ix.jpg",     "15Men.jpg",   "16Cib.jpg",
+                          "17Caban.jpg",   "18Etznab.jpg", "19Cauac.jpg", "20Ahau.jpg"};
     for (int seal = 1; seal <= 20; ++seal)
         QTest::addRow("seal %d", seal) << seal << QString::fromLatin1(keys[seal - 1]);
 }
@@ -546,8 +547,10 @@ void WindowsTest::resultPictureIsTheSealsOwn()
     modMayanCompatibility::ResultDisplay display;
     display.picture = seal;
     result->ShowComposite(display);
-    const QImage shown =
-        Child<QLabel>(result, "picMayanSign")->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shown = Child<QLabel>(result, "picMayanSign")
+                             ->pixmap()
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
     const QImage expected = QImage(":/seals/" + key).convertToFormat(QImage::Format_RGB32);
     QVERIFY(!expected.isNull());
     QCOMPARE(shown.size(), QSize(120, 184));

@@ -32,22 +32,21 @@ frmAbout::frmAbout(kinmatch::Platform& platform, QWidget* owner) : QDialog(owner
     look::AddLabel(client, "Label1",
                    tr("Kinmatch generates your compatibility based on the Day Sign and "
                       "Galactic Tone of the two persons. This is based on Mayan "
-                                  "principles. Copyright Quorvane Softwares, all rights reserved."),
+                      "principles. Copyright Quorvane Softwares, all rights reserved."),
                    Twips(750, 630, 6345, 615), {look::UiFont(), Qt::black, Qt::AlignLeft, true});
     auto* lblHomePage = look::AddLink(
-        client, "lblHomePage",
-        tr("Click here to visit ") + modHelp::MainSiteForDisplay(),
+        client, "lblHomePage", tr("Click here to visit ") + modHelp::MainSiteForDisplay(),
         Twips(3045, 1245, 4050, 195), {look::UiFont(), look::LinkBlue, Qt::AlignRight});
     connect(lblHomePage, &look::LinkLabel::clicked, this,
             [&platform] { modHelp::OpenHomePage(platform); });
     look::AddLabel(client, "Label3",
                    tr("Home Business Opportunity. Start your own Internet business and "
-                                  "make money online. Get this software fully branded for your "
-                                  "website."),
+                      "make money online. Get this software fully branded for your "
+                      "website."),
                    Twips(150, 1560, 6945, 435), {look::UiFont(), Qt::black, Qt::AlignLeft, true});
-    auto* lblCobrand = look::AddLink(
-        client, "lblCobrand", tr("Click here for more details."),
-        Twips(4740, 1995, 2355, 195), {look::UiFont(), look::LinkBlue, Qt::AlignRight});
+    auto* lblCobrand = look::AddLink(client, "lblCobrand", tr("Click here for more details."),
+                                     Twips(4740, 1995, 2355, 195),
+                                     {look::UiFont(), look::LinkBlue, Qt::AlignRight});
     connect(lblCobrand, &look::LinkLabel::clicked, this,
             [&platform] { modHelp::OpenFullBrandingOffer(platform); });
 
@@ -57,8 +56,7 @@ frmAbout::frmAbout(kinmatch::Platform& platform, QWidget* owner) : QDialog(owner
     Line1->setFrameShadow(QFrame::Sunken);
     Line1->setGeometry(8, 2400 / 15 - 1, 461, 2);
 
-    QPushButton* cmdOK =
-        look::AddButton(client, "cmdOK", tr("OK"), Twips(5835, 2520, 1260, 345));
+    QPushButton* cmdOK = look::AddButton(client, "cmdOK", tr("OK"), Twips(5835, 2520, 1260, 345));
     cmdOK->setDefault(true); // Enter presses it; Esc closes the dialog as well
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     cmdOK->setFocus();

@@ -190,21 +190,21 @@ QString Title()
 QString FullBrandCaption()
 {
     return tr("Home Business Opportunity. Start your own Internet business and make "
-                          "money online. Get this software fully branded for your website. "
-                          "Click here for more details.");
+              "money online. Get this software fully branded for your website. "
+              "Click here for more details.");
 }
 
 QString CoBrandCaption()
 {
     return tr("Co-brand this software for your site.  Increase loyalty and traffic "
-                          "to your site. Put your site's name &  link here. See \"Help\" for "
-                          "details.    Click Here for more info on co-branding.");
+              "to your site. Put your site's name &  link here. See \"Help\" for "
+              "details.    Click Here for more info on co-branding.");
 }
 
 QString ForumCaption()
 {
     return tr("Talk about all things mystic on the Quorvane Softwares forum. "
-                          "Click here to visit us!");
+              "Click here to visit us!");
 }
 
 } // namespace look

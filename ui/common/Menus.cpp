@@ -51,9 +51,8 @@ void AddHelpAndOfferMenus(QWidget* owner, QMenuBar* bar, kinmatch::Platform& pla
                                  [&platform] { modHelp::OpenDonationPage(platform); }));
 
     // Part of the bar but never shown nor enabled; the offer is reached through its label.
-    QAction* makeMoney =
-        AddMenuAction(owner, nullptr, "mnuMakeMoney", tr("Make Money &Online"),
-                      [&platform] { modHelp::OpenFullBrandingOffer(platform); });
+    QAction* makeMoney = AddMenuAction(owner, nullptr, "mnuMakeMoney", tr("Make Money &Online"),
+                                       [&platform] { modHelp::OpenFullBrandingOffer(platform); });
     makeMoney->setVisible(false);
     makeMoney->setEnabled(false);
     bar->addAction(makeMoney);

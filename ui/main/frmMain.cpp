@@ -65,9 +65,9 @@ frmMain::frmMain(kinmatch::Platform& platform) : platform_(platform)
     user_ = AddPersonFrame(client, "Frame1", tr("Your Personal Details"), 88, 0, 'M');
     partner_ = AddPersonFrame(client, "Frame2", tr("Your Partner's Personal Details"), 176, 2, 'F');
 
-    QPushButton* cmdCalculate =
-        look::AddButton(client, "cmdCalculate", tr("&Generate Mayan Astrology Compatibility Reading"),
-                        {76, 264, 329, 25}, look::UiFont(8.25, true));
+    QPushButton* cmdCalculate = look::AddButton(
+        client, "cmdCalculate", tr("&Generate Mayan Astrology Compatibility Reading"),
+        {76, 264, 329, 25}, look::UiFont(8.25, true));
     connect(cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
     // The open button gets a row of its own below the generate button; the bottom strip moves
     // down by that row.
@@ -90,10 +90,9 @@ frmMain::frmMain(kinmatch::Platform& platform) : platform_(platform)
     });
 
     // The partner's lists run year, day, month: the reverse of the user's.
-    const QList<QWidget*> tabOrder = {user_.txtName,     user_.cboMonth,   user_.cboDate,
-                                      user_.cboYear,     cmdOpen,          cmdCalculate,
-                                      partner_.txtName,  partner_.cboYear, partner_.cboDate,
-                                      partner_.cboMonth};
+    const QList<QWidget*> tabOrder = {
+        user_.txtName, user_.cboMonth,   user_.cboDate,    user_.cboYear,    cmdOpen,
+        cmdCalculate,  partner_.txtName, partner_.cboYear, partner_.cboDate, partner_.cboMonth};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
@@ -209,8 +208,9 @@ void frmMain::closeEvent(QCloseEvent* event)
 
 void frmMain::cmdOpen_Click()
 {
-    const auto path = platform_.askFileToOpen(
-        {tr("Select the source file"), tr("Mayan Astrology (*.man)"), QStringLiteral("man"), false});
+    const auto path =
+        platform_.askFileToOpen({tr("Select the source file"), tr("Mayan Astrology (*.man)"),
+                                 QStringLiteral("man"), false});
     if (!path || path->isEmpty())
         return;
     OpenReadingFile(*path);

@@ -27,11 +27,11 @@ const QIcon& SealPicture(int seal)
     static const std::array<QIcon, mmc::SealCount> pictures = [] {
         std::array<QIcon, mmc::SealCount> loaded;
         for (std::size_t i = 0; i < loaded.size(); ++i) {
-            const QString path = QStringLiteral(":/seals/") +
-                                 kinmatch::ToQString(mmc::SealTable[i].PictureKey);
+            const QString path =
+                QStringLiteral(":/seals/") + kinmatch::ToQString(mmc::SealTable[i].PictureKey);
             loaded[i].addFile(path);
-            loaded[i].addFile(QString(path).replace(QLatin1String(".jpg"),
-                                                    QLatin1String("@2x.jpg")));
+            loaded[i].addFile(
+                QString(path).replace(QLatin1String(".jpg"), QLatin1String("@2x.jpg")));
         }
         return loaded;
     }();
@@ -112,8 +112,8 @@ void frmMayanCompatibilityResult::ShowComposite(const mmc::ResultDisplay& displa
     }
     picMayanSign->setPixmap(
         SealPicture(display.picture).pixmap(SealPictureSize, devicePixelRatioF()));
-    const QString sealName = kinmatch::ToQString(
-        mmc::SealTable[static_cast<std::size_t>(display.picture - 1)].SealName);
+    const QString sealName =
+        kinmatch::ToQString(mmc::SealTable[static_cast<std::size_t>(display.picture - 1)].SealName);
     picMayanSign->setAccessibleName(sealName);
     picMayanSign->setAccessibleDescription(tr("The picture of the %1 seal").arg(sealName));
 }

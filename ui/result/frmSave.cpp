@@ -22,12 +22,12 @@ frmSave::frmSave(kinmatch::ReadingSession& session, kinmatch::Platform& platform
     setFixedSize(515, 521);
 
     const look::TextStyle linkStyle{look::UiFont(), look::LinkBlue, Qt::AlignCenter};
-    auto* Label14 = look::AddLink(this, "Label14",
-                                  tr("The Most Popular Online Mystic Discussion Forum"),
-                                  {116, 0, 282, 13}, linkStyle);
-    auto* Label1 = look::AddLink(this, "Label1",
-                                 tr("Click Here To Visit %1 Now").arg(modHelp::MainSiteForDisplay()),
-                                 {124, 12, 266, 13}, linkStyle);
+    auto* Label14 =
+        look::AddLink(this, "Label14", tr("The Most Popular Online Mystic Discussion Forum"),
+                      {116, 0, 282, 13}, linkStyle);
+    auto* Label1 = look::AddLink(
+        this, "Label1", tr("Click Here To Visit %1 Now").arg(modHelp::MainSiteForDisplay()),
+        {124, 12, 266, 13}, linkStyle);
     for (look::LinkLabel* link : {Label14, Label1})
         connect(link, &look::LinkLabel::clicked, this,
                 [&platform] { modHelp::OpenHomePage(platform); });

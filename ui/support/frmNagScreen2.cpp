@@ -78,11 +78,12 @@ frmNagScreen2::frmNagScreen2(kinmatch::Platform& platform) : platform_(platform)
     Picture1->setAccessibleName(tr("Kinmatch"));
     look::AddLabel(this, "Label1", look::Title(), Twips(840, 240, 6375, 435),
                    {look::UiFont(12, true)});
-    QLabel* Label2 = look::AddLabel(this, "Label2", QString(), Twips(120, 840, 6975, 1095),
-                                    {look::UiFont(), Qt::black, Qt::AlignLeft | Qt::AlignTop, true});
+    QLabel* Label2 =
+        look::AddLabel(this, "Label2", QString(), Twips(120, 840, 6975, 1095),
+                       {look::UiFont(), Qt::black, Qt::AlignLeft | Qt::AlignTop, true});
 
-    auto* Check1 = new QCheckBox(tr("Click Here To Visit %1 Now").arg(modHelp::MainSiteForDisplay()),
-                                 this);
+    auto* Check1 =
+        new QCheckBox(tr("Click Here To Visit %1 Now").arg(modHelp::MainSiteForDisplay()), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setGeometry(Twips(30, 2040, 7185, 555));
     connect(Check1, &QCheckBox::clicked, this, [Check1, &platform](bool ticked) {
@@ -96,9 +97,9 @@ frmNagScreen2::frmNagScreen2(kinmatch::Platform& platform) : platform_(platform)
         look::AddButton(this, "cmdClose", tr("E&xit"), Twips(6000, 2760, 1245, 375));
     connect(cmdClose, &QPushButton::clicked, this, &frmNagScreen2::endRequested);
 
-    QGroupBox* Frame2 = look::AddFrame(this, "Frame2", tr("Refer A Friend"),
-                                       Twips(120, 3240, 7065, 1455), palette().color(QPalette::Window),
-                                       Qt::black, look::UiFont(8.25, true));
+    QGroupBox* Frame2 =
+        look::AddFrame(this, "Frame2", tr("Refer A Friend"), Twips(120, 3240, 7065, 1455),
+                       palette().color(QPalette::Window), Qt::black, look::UiFont(8.25, true));
     auto* txtName = AddBox<QLineEdit>(Frame2, &ReferAFriendForm::name, Twips(85, 360, 3375, 285));
     auto* txtEmail =
         AddBox<QLineEdit>(Frame2, &ReferAFriendForm::email, Twips(3600, 360, 3375, 285));
@@ -111,20 +112,19 @@ frmNagScreen2::frmNagScreen2(kinmatch::Platform& platform) : platform_(platform)
     connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
     // Placed below the frame's visible area, as it always was: out of sight, yet in the tab
     // order and sent with every request.
-    txtMessage = AddBox<QPlainTextEdit>(Frame2, &ReferAFriendForm::message,
-                                        Twips(4800, 3600, 1815, 495));
+    txtMessage =
+        AddBox<QPlainTextEdit>(Frame2, &ReferAFriendForm::message, Twips(4800, 3600, 1815, 495));
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setTabChangesFocus(true);
-    for (QWidget* box : std::initializer_list<QWidget*>{txtName, txtEmail, txtFriendName,
-                                                        txtFriendEmail})
+    for (QWidget* box :
+         std::initializer_list<QWidget*>{txtName, txtEmail, txtFriendName, txtFriendEmail})
         setTextOf(box, box->property(PlaceholderProperty).toString());
-    setTextOf(txtMessage, modTellAFriend::PlaceholderOf(&ReferAFriendForm::message) +
-                              QStringLiteral("\r\n"));
+    setTextOf(txtMessage,
+              modTellAFriend::PlaceholderOf(&ReferAFriendForm::message) + QStringLiteral("\r\n"));
 
-    QGroupBox* Frame6 = look::AddFrame(this, "Frame6", tr("Download Quorvane Softwares"),
-                                       Twips(7320, 120, 3735, 4575),
-                                       palette().color(QPalette::Window), Qt::black,
-                                       look::UiFont(8.25, true));
+    QGroupBox* Frame6 = look::AddFrame(
+        this, "Frame6", tr("Download Quorvane Softwares"), Twips(7320, 120, 3735, 4575),
+        palette().color(QPalette::Window), Qt::black, look::UiFont(8.25, true));
     look::AddLabel(Frame6, "Label3",
                    tr("Enjoyed Kinmatch? Quorvane Softwares makes a large range of other programs "
                       "for every seeker: astrology, psychic and tarot readings, numerology, and "
@@ -133,9 +133,9 @@ frmNagScreen2::frmNagScreen2(kinmatch::Platform& platform) : platform_(platform)
                       "favourite."),
                    Twips(120, 360, 3495, 3855),
                    {look::UiFont(), Qt::black, Qt::AlignLeft | Qt::AlignTop, true});
-    auto* lblGoToHome =
-        look::AddLink(Frame6, "lblGoToHome", tr("Click Here To Visit Quorvane Softwares"),
-                      Twips(75, 4250, 3585, 210), {look::UiFont(), look::LinkBlue, Qt::AlignCenter});
+    auto* lblGoToHome = look::AddLink(
+        Frame6, "lblGoToHome", tr("Click Here To Visit Quorvane Softwares"),
+        Twips(75, 4250, 3585, 210), {look::UiFont(), look::LinkBlue, Qt::AlignCenter});
     connect(lblGoToHome, &look::LinkLabel::clicked, this,
             [&platform] { modHelp::OpenSoftwareCatalogue(platform); });
 
@@ -149,8 +149,8 @@ frmNagScreen2::frmNagScreen2(kinmatch::Platform& platform) : platform_(platform)
 
     // Load: one of the support messages, at random.
     platform.seedRandomFromClock();
-    const int message = std::clamp(int(platform.randomUniform() * SupportMessageCount), 0,
-                                   SupportMessageCount - 1);
+    const int message =
+        std::clamp(int(platform.randomUniform() * SupportMessageCount), 0, SupportMessageCount - 1);
     Label2->setText(SupportMessages()[std::size_t(message)]);
     Label2->setAccessibleName(Label2->text());
 
