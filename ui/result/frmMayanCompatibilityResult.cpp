@@ -20,22 +20,21 @@ namespace {
 // The size of every seal picture, in logical pixels.
 constexpr QSize SealPictureSize(120, 184);
 
-// Each seal's picture at 1x and 2x, loaded once for the life of the program: a picture made anew
-// for every result would stay in Qt's pixmap cache under a new key each time.
+// Each seal's picture at 1x and 2x, loaded the first time it is shown and kept for the life of
+// the program: a picture made anew for every result would stay in Qt's pixmap cache under a new
+// key each time.
 const QIcon& SealPicture(int seal)
 {
-    static const std::array<QIcon, mmc::SealCount> pictures = [] {
-        std::array<QIcon, mmc::SealCount> loaded;
-        for (std::size_t i = 0; i < loaded.size(); ++i) {
-            const QString path =
-                QStringLiteral(":/seals/") + kinmatch::ToQString(mmc::SealTable[i].PictureKey);
-            loaded[i].addFile(path);
-            loaded[i].addFile(
-                QString(path).replace(QLatin1String(".jpg"), QLatin1String("@2x.jpg")));
-        }
-        return loaded;
-    }();
-    return pictures[static_cast<std::size_t>(seal - 1)];
+    static std::array<QIcon, mmc::SealCount> pictures;
+    QIcon& picture = pictures[static_cast<std::size_t>(seal - 1)];
+    if (picture.isNull()) {
+        const QString path =
+            QStringLiteral(":/seals/") +
+            kinmatch::ToQString(mmc::SealTable[static_cast<std::size_t>(seal - 1)].PictureKey);
+        picture.addFile(path);
+        picture.addFile(QString(path).replace(QLatin1String(".jpg"), QLatin1String("@2x.jpg")));
+    }
+    return picture;
 }
 
 } // namespace
