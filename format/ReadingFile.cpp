@@ -3,12 +3,24 @@
 #include "Scrambler.h"
 #include "Windows1252.h"
 
+#include <algorithm>
+
 namespace kinmatch {
+
+std::optional<char32_t> FirstUnstorableCharacter(std::string_view name)
+{
+    if (const auto missing = modHelp::FirstCharacterWithoutCode(name))
+        return missing;
+    for (const char byte : name)
+        if (static_cast<unsigned char>(byte) < 32)
+            return static_cast<char32_t>(byte);
+    return std::nullopt;
+}
 
 std::optional<std::string> EncodeReadingFile(const modMayanNumerology::BirthDetails& details)
 {
     const auto name = modHelp::EncodeWindows1252(details.Name);
-    if (!name)
+    if (!name || FirstUnstorableCharacter(details.Name))
         return std::nullopt;
     std::string bytes;
     // Month names, digits and the name's Windows-1252 bytes: one byte per character.

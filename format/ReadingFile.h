@@ -16,7 +16,12 @@ namespace kinmatch {
 // A reading file is a few dozen bytes; nothing past this much of any file is read.
 inline constexpr std::size_t ReadingFileReadLimit = 64 * 1024;
 
-// The file's bytes, or nothing when the name holds a character Windows-1252 cannot store.
+// The first character of a name that a reading file cannot keep, or nothing when it can keep
+// the whole name: a character that Windows-1252 lacks, or a control character (codes 0 to 31),
+// which would end the line early or add lines that change the reading.
+std::optional<char32_t> FirstUnstorableCharacter(std::string_view name);
+
+// The file's bytes, or nothing when the name holds a character the file cannot keep.
 std::optional<std::string> EncodeReadingFile(const modMayanNumerology::BirthDetails& details);
 
 // The four unscrambled lines (name, year, month, day) as UTF-8. A line ends at CR, a LF right

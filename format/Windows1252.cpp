@@ -1,9 +1,15 @@
 #include "Windows1252.h"
 
+#include "Utf8.h"
+
 #include <array>
 #include <cstdint>
 
 namespace modHelp {
+using kinmatch::AppendUtf8;
+using kinmatch::BrokenSequence;
+using kinmatch::NextCharacter;
+
 namespace {
 
 // Characters of the codes 0x80..0x9F; the rest of the code page equals Latin-1.
@@ -11,55 +17,6 @@ constexpr std::array<char32_t, 32> HighControlBlock = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-constexpr char32_t BrokenSequence = 0xFFFD;
-
-// Reads one UTF-8 sequence from text at pos and advances pos; BrokenSequence when malformed.
-char32_t NextCharacter(std::string_view text, std::size_t& pos)
-{
-    const auto lead = static_cast<unsigned char>(text[pos++]);
-    if (lead < 0x80)
-        return lead;
-    int length = 0;
-    char32_t character = 0;
-    char32_t smallest = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        length = 1, character = lead & 0x1F, smallest = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 2, character = lead & 0x0F, smallest = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 3, character = lead & 0x07, smallest = 0x10000;
-    } else {
-        return BrokenSequence;
-    }
-    for (int i = 0; i < length; ++i) {
-        if (pos >= text.size())
-            return BrokenSequence;
-        const auto next = static_cast<unsigned char>(text[pos]);
-        if ((next & 0xC0) != 0x80)
-            return BrokenSequence;
-        character = (character << 6) | (next & 0x3F);
-        ++pos;
-    }
-    const bool surrogate = character >= 0xD800 && character <= 0xDFFF;
-    if (character < smallest || character > 0x10FFFF || surrogate)
-        return BrokenSequence;
-    return character;
-}
-
-void AppendUtf8(std::string& out, char32_t c)
-{
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 } // namespace
 

@@ -13,14 +13,15 @@ namespace kinmatch {
 enum class SaveOutcome { Saved, NameNotStorable, WriteFailed };
 
 // Writes through a temporary file that replaces the old one only once it is complete, so a
-// failed save leaves an existing file as it was.
+// failed save leaves an existing file as it was. Only a regular file is ever replaced.
 SaveOutcome SaveReadingFile(const QString& path, const modMayanNumerology::BirthDetails& details);
 
 // The four lines of the file, read from at most its first ReadingFileReadLimit bytes; all empty
-// when the file cannot be read.
+// when the file cannot be read or is not a regular file (a FIFO is never waited on).
 std::array<QString, 4> LoadReadingFile(const QString& path);
 
-// The first character of a name that a reading file cannot store, or an empty text.
+// The first character of a name that a reading file cannot store, as the user can see it (a
+// control character as an escape such as \x0A), or an empty text.
 QString UnstorableCharacter(const QString& name);
 
 } // namespace kinmatch

@@ -1,9 +1,11 @@
 #include "ReportDocument.h"
 
 #include "QtText.h"
+#include "SafeFile.h"
 #include "UiFontFamily.h"
 
-#include <QFile>
+#include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QTextCursor>
@@ -27,16 +29,31 @@ std::unique_ptr<QTextDocument> ReportDocument(const std::vector<ReportRun>& runs
     return document;
 }
 
+void PrintReport(const QTextDocument& document, QPagedPaintDevice& device)
+{
+    const qreal margin = ReportPageMarginMillimetres;
+    device.setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
+    // A document laid out in pages of the device's own size prints as it is. One without pages,
+    // as a text box holds it, would be printed by a copy that Qt gives a margin of its own and a
+    // page number at the foot of every page.
+    std::unique_ptr<QTextDocument> pages(document.clone());
+    pages->documentLayout()->setPaintDevice(&device);
+    pages->setDocumentMargin(0);
+    pages->setPageSize(QSizeF(device.width(), device.height()));
+    pages->print(&device);
+}
+
 bool WriteReportPdf(const QTextDocument& document, const QString& path)
 {
-    QPdfWriter writer(path);
-    writer.setTitle(QStringLiteral("Kinmatch report"));
-    writer.setCreator(QStringLiteral("Kinmatch"));
-    writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
-    // A copy, since printing lays the document out for the page.
-    std::unique_ptr<QTextDocument> copy(document.clone());
-    copy->print(&writer);
-    return QFile::exists(path) && QFile(path).size() > 0;
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setTitle(QStringLiteral("Kinmatch report"));
+        writer.setCreator(QStringLiteral("Kinmatch"));
+        PrintReport(document, writer);
+    }
+    return WriteFileAtomically(path, pdf.data());
 }
 
 } // namespace kinmatch

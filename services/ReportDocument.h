@@ -7,14 +7,22 @@
 #include <memory>
 #include <vector>
 
+class QPagedPaintDevice;
 class QTextDocument;
 
 namespace kinmatch {
 
-// The report as rich text in Verdana 9.75 pt, each run keeping its bold and colour.
+// The report as rich text in the report's font, 9.75 pt, each run keeping its bold and colour.
 std::unique_ptr<QTextDocument> ReportDocument(const std::vector<ReportRun>& runs);
 
-// Writes the document as a PDF file; false when the file cannot be written.
+// The one margin of a printed page, on every side.
+inline constexpr qreal ReportPageMarginMillimetres = 20;
+
+// Prints the whole document on the device, page after page, inside the report's page margin and
+// with nothing else on the page: no header, no footer, no page number.
+void PrintReport(const QTextDocument& document, QPagedPaintDevice& device);
+
+// Writes the document as a PDF file, atomically; false when the file could not be written.
 bool WriteReportPdf(const QTextDocument& document, const QString& path);
 
 } // namespace kinmatch

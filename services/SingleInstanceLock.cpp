@@ -1,30 +1,92 @@
 #include "SingleInstanceLock.h"
 
 #include <QDir>
-#include <QStandardPaths>
+#include <QFileInfo>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace kinmatch {
+namespace {
 
-SingleInstanceLock::SingleInstanceLock(const QString& path) : lock_(path)
+#ifdef Q_OS_UNIX
+// A folder that this user owns and nobody else may write into, so that nobody else can plant a
+// lock in it or keep the user from removing one.
+bool IsPrivateFolder(const QString& path)
 {
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 &&
+           S_ISDIR(status.st_mode) && status.st_uid == ::getuid() &&
+           (status.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
+QString PrivateFolder()
+{
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && IsPrivateFolder(runtime))
+        return runtime;
+    const QString own = QDir(QDir::tempPath()).filePath(QStringLiteral("kinmatch-%1").arg(::getuid()));
+    ::mkdir(QFile::encodeName(own).constData(), 0700);
+    return IsPrivateFolder(own) ? own : QString();
+}
+
+QString UserId()
+{
+    return QString::number(::getuid());
+}
+#else
+QString PrivateFolder()
+{
+    return QDir::tempPath(); // per user on Windows
+}
+
+QString UserId()
+{
+    return qEnvironmentVariable("USERNAME");
+}
+#endif
+
+} // namespace
+
+SingleInstanceLock::SingleInstanceLock(const QString& path) : path_(path)
+{
+    if (path.isEmpty())
+        return;
+    lock_ = std::make_unique<QLockFile>(path);
     // Never judge a lock by its age: a copy may run for weeks. A dead owner is detected anyway.
-    lock_.setStaleLockTime(0);
+    lock_->setStaleLockTime(0);
 }
 
 bool SingleInstanceLock::tryLock()
 {
-    return lock_.tryLock(0);
+    if (!lock_)
+        return true;
+    if (lock_->tryLock(0))
+        return true;
+    if (lock_->error() != QLockFile::LockFailedError)
+        return true; // no lock file can be made here (a full or read-only folder)
+    // The lock file exists. Qt has already taken over one that names a process that is gone;
+    // one that names nobody (empty, or unreadable) is taken over here. Removing it fails while
+    // a live copy holds it, even one that is still writing its name into it.
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (lock_->getLockInfo(&pid, &host, &application))
+        return false;
+    // A file this user may not even write was not made by a copy of the program.
+    const bool removed = lock_->removeStaleLockFile() ||
+                         (!QFileInfo(path_).isWritable() && QFile::remove(path_));
+    return removed && lock_->tryLock(0);
 }
 
 QString SingleInstanceLock::DefaultPath()
 {
-    QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
-    QString user = qEnvironmentVariable("USER");
-    if (user.isEmpty())
-        user = qEnvironmentVariable("USERNAME");
-    return QDir(folder).filePath(QStringLiteral("kinmatch-%1.lock").arg(user));
+    const QString folder = PrivateFolder();
+    if (folder.isEmpty())
+        return {};
+    return QDir(folder).filePath(QStringLiteral("kinmatch-%1.lock").arg(UserId()));
 }
 
 } // namespace kinmatch

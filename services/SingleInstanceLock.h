@@ -3,20 +3,28 @@
 #include <QLockFile>
 #include <QString>
 
+#include <memory>
+
 namespace kinmatch {
 
 // A per-user lock file that tells a second copy of the program that one is already running.
-// A lock left behind by a copy that crashed or was killed is recognised as stale (its process
-// is gone) and taken over.
+// A lock left by a copy that is gone, and a lock file that is empty or cannot be read, are taken
+// over; a copy that cannot make a lock file at all starts anyway, since it cannot tell whether
+// another copy runs.
 class SingleInstanceLock {
 public:
     explicit SingleInstanceLock(const QString& path = DefaultPath());
+    // True when no other copy holds the lock.
     bool tryLock();
-    // In the user's runtime folder (the temporary folder where there is none), named for the user.
+
+    // Named for the numeric user id, in a folder only that user can write: the user's runtime
+    // folder, or else a folder of the user's own (mode 0700) in the temporary folder. Empty when
+    // there is no such folder.
     static QString DefaultPath();
 
 private:
-    QLockFile lock_;
+    QString path_;
+    std::unique_ptr<QLockFile> lock_;
 };
 
 } // namespace kinmatch

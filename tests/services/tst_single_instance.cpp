@@ -1,16 +1,20 @@
-// The single-instance lock between real processes: a running copy holds it, and a copy that was
-// killed does not block the next start.
+// The single-instance lock between real processes: a running copy holds it, nothing but a live
+// copy of the same user ever blocks a start, and copies started together get one lock.
 
 #include "SingleInstanceLock.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 
 #include <cstdio>
 #include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using kinmatch::SingleInstanceLock;
 
@@ -20,39 +24,69 @@ class SingleInstanceTest : public QObject {
 private slots:
     void runningCopyHoldsTheLock();
     void killedCopyLeavesNoBlockingLock();
-    void defaultPathIsPerUser();
+    void unreadableLocksAreTakenOver_data();
+    void unreadableLocksAreTakenOver();
+    void noLockAtAllStillStarts();
+    void copiesStartedTogetherGetOneLock();
+    void lockIsNamedForTheUserIdInAPrivateFolder();
+    void anotherUserNeitherSharesNorPlantsTheLock();
+    void unwritableRuntimeFolderStillStarts();
 
 private:
-    QProcess* startHolder(const QString& path);
+    QProcess* startHelper(const QStringList& arguments, const QProcessEnvironment& environment = {});
+    // Runs this test program as the user nobody, through setpriv; empty when that cannot be done.
+    QStringList asNobody(const QStringList& arguments);
     QTemporaryDir folder;
 };
 
-QProcess* SingleInstanceTest::startHolder(const QString& path)
+QProcess* SingleInstanceTest::startHelper(const QStringList& arguments,
+                                          const QProcessEnvironment& environment)
 {
-    auto* holder = new QProcess(this);
-    holder->start(QCoreApplication::applicationFilePath(), {QStringLiteral("--hold"), path});
+    auto* helper = new QProcess(this);
+    if (!environment.isEmpty())
+        helper->setProcessEnvironment(environment);
+    if (arguments.first() == QLatin1String("setpriv"))
+        helper->start(arguments.first(), arguments.mid(1));
+    else
+        helper->start(QCoreApplication::applicationFilePath(), arguments);
     [&] {
-        QVERIFY(holder->waitForStarted());
-        QVERIFY(holder->waitForReadyRead(5000));
-        QCOMPARE(holder->readLine().trimmed(), "locked");
+        QVERIFY(helper->waitForStarted());
+        QVERIFY(helper->waitForReadyRead(5000));
     }();
-    return holder;
+    return helper;
+}
+
+QStringList SingleInstanceTest::asNobody(const QStringList& arguments)
+{
+    if (::getuid() != 0 || QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+        return {};
+    const QStringList setpriv = {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                 QStringLiteral("--clear-groups"),
+                                 QCoreApplication::applicationFilePath()};
+    // The build folder must be open to that user too.
+    QProcess ping;
+    ping.start(QStringLiteral("setpriv"), setpriv + QStringList{QStringLiteral("--ping")});
+    if (!ping.waitForFinished(5000) || ping.readAllStandardOutput().trimmed() != "pong")
+        return {};
+    return QStringList{QStringLiteral("setpriv")} + setpriv + arguments;
 }
 
 void SingleInstanceTest::runningCopyHoldsTheLock()
 {
     const QString path = folder.filePath(QStringLiteral("running.lock"));
-    QProcess* holder = startHolder(path);
+    QProcess* holder = startHelper({QStringLiteral("--hold"), path});
+    QCOMPARE(holder->readLine().trimmed(), "locked");
     SingleInstanceLock second(path);
     QVERIFY(!second.tryLock());
-    holder->terminate();
+    holder->kill();
     holder->waitForFinished();
 }
 
 void SingleInstanceTest::killedCopyLeavesNoBlockingLock()
 {
     const QString path = folder.filePath(QStringLiteral("killed.lock"));
-    QProcess* holder = startHolder(path);
+    QProcess* holder = startHelper({QStringLiteral("--hold"), path});
+    QCOMPARE(holder->readLine().trimmed(), "locked");
     holder->kill();
     holder->waitForFinished();
     QVERIFY(QFile::exists(path)); // left behind
@@ -60,21 +94,148 @@ void SingleInstanceTest::killedCopyLeavesNoBlockingLock()
     QVERIFY(next.tryLock());
 }
 
-void SingleInstanceTest::defaultPathIsPerUser()
+void SingleInstanceTest::unreadableLocksAreTakenOver_data()
 {
-    const QString path = SingleInstanceLock::DefaultPath();
-    QVERIFY(path.endsWith(QStringLiteral("kinmatch-%1.lock").arg(qEnvironmentVariable("USER"))));
+    QTest::addColumn<QByteArray>("contents");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("not a lock's contents") << QByteArray("\xff\xfe garbage");
+    QTest::newRow("a process id that is gone") << QByteArray("999999999\nkinmatch\n");
 }
+
+void SingleInstanceTest::unreadableLocksAreTakenOver()
+{
+    QFETCH(QByteArray, contents);
+    const QString path = folder.filePath(QStringLiteral("planted.lock"));
+    QFile planted(path);
+    QVERIFY(planted.open(QIODevice::WriteOnly));
+    planted.write(contents);
+    planted.close();
+    SingleInstanceLock lock(path);
+    QVERIFY(lock.tryLock());
+}
+
+void SingleInstanceTest::noLockAtAllStillStarts()
+{
+    SingleInstanceLock inAMissingFolder(folder.filePath(QStringLiteral("missing/x.lock")));
+    QVERIFY(inAMissingFolder.tryLock());
+    SingleInstanceLock nowhere{QString()};
+    QVERIFY(nowhere.tryLock());
+}
+
+void SingleInstanceTest::copiesStartedTogetherGetOneLock()
+{
+    const QString path = folder.filePath(QStringLiteral("together.lock"));
+    QList<QProcess*> copies;
+    for (int i = 0; i < 6; ++i) {
+        auto* copy = new QProcess(this);
+        copy->start(QCoreApplication::applicationFilePath(), {QStringLiteral("--try"), path});
+        copies << copy;
+    }
+    int locked = 0;
+    for (QProcess* copy : copies) {
+        QVERIFY(copy->waitForReadyRead(5000));
+        locked += copy->readLine().trimmed() == "locked";
+    }
+    for (QProcess* copy : copies)
+        copy->waitForFinished();
+    QCOMPARE(locked, 1);
+}
+
+void SingleInstanceTest::lockIsNamedForTheUserIdInAPrivateFolder()
+{
+    qunsetenv("XDG_RUNTIME_DIR");
+    qputenv("TMPDIR", folder.path().toLocal8Bit());
+    const QString path = SingleInstanceLock::DefaultPath();
+    qunsetenv("TMPDIR");
+    QVERIFY(path.endsWith(QStringLiteral("/kinmatch-%1.lock").arg(::getuid())));
+    QVERIFY2(path.startsWith(folder.path()), qPrintable(path));
+    struct stat status {};
+    QCOMPARE(::stat(QFile::encodeName(QFileInfo(path).path()).constData(), &status), 0);
+    QCOMPARE(status.st_uid, ::getuid());
+    QCOMPARE(status.st_mode & 0777, 0700u);
+}
+
+void SingleInstanceTest::anotherUserNeitherSharesNorPlantsTheLock()
+{
+    if (asNobody({}).isEmpty())
+        QSKIP("needs root and setpriv to run a second user");
+    // A temporary folder that both users can write, as /tmp is.
+    const QString shared = folder.filePath(QStringLiteral("shared"));
+    QVERIFY(QDir().mkpath(shared));
+    QVERIFY(::chmod(QFile::encodeName(folder.path()).constData(), 0755) == 0);
+    QVERIFY(::chmod(QFile::encodeName(shared).constData(), 01777) == 0);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    environment.remove(QStringLiteral("USER"));
+    environment.insert(QStringLiteral("TMPDIR"), shared);
+
+    // The other user plants a folder where this user's would go, with a lock naming a live
+    // process, and runs the program itself.
+    QProcess* plant = startHelper(asNobody({QStringLiteral("--plant"), QString::number(::getuid())}),
+                                  environment);
+    QCOMPARE(plant->readLine().trimmed(), "planted");
+    plant->waitForFinished();
+    QProcess* other = startHelper(asNobody({QStringLiteral("--hold-default")}), environment);
+    QCOMPARE(other->readLine().trimmed(), "locked");
+
+    QProcess* mine = startHelper({QStringLiteral("--hold-default")}, environment);
+    QCOMPARE(mine->readLine().trimmed(), "locked");
+    for (QProcess* process : {other, mine}) {
+        process->kill();
+        process->waitForFinished();
+    }
+}
+
+void SingleInstanceTest::unwritableRuntimeFolderStillStarts()
+{
+    if (asNobody({}).isEmpty())
+        QSKIP("needs root and setpriv to run a user whom permissions bind");
+    const QString runtime = folder.filePath(QStringLiteral("run"));
+    QVERIFY(QDir().mkpath(runtime));
+    QVERIFY(::chmod(QFile::encodeName(folder.path()).constData(), 0755) == 0);
+    QVERIFY(::chown(QFile::encodeName(runtime).constData(), 65534, 65534) == 0);
+    QVERIFY(::chmod(QFile::encodeName(runtime).constData(), 0500) == 0);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    QProcess* copy = startHelper(asNobody({QStringLiteral("--hold-default")}), environment);
+    QCOMPARE(copy->readLine().trimmed(), "locked");
+    copy->kill();
+    copy->waitForFinished();
+}
+
+namespace {
+int Hold(const QString& path, int seconds)
+{
+    SingleInstanceLock lock(path);
+    std::puts(lock.tryLock() ? "locked" : "refused");
+    std::fflush(stdout);
+    QThread::sleep(seconds);
+    return 0;
+}
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    if (argc == 3 && std::strcmp(argv[1], "--hold") == 0) {
-        SingleInstanceLock lock(QString::fromLocal8Bit(argv[2]));
-        if (!lock.tryLock())
-            return 1;
-        std::puts("locked");
+    // Helper modes, run as separate processes by the tests above.
+    if (argc >= 2 && std::strcmp(argv[1], "--ping") == 0)
+        return std::puts("pong") < 0;
+    if (argc >= 2 && std::strcmp(argv[1], "--hold") == 0)
+        return Hold(QString::fromLocal8Bit(argv[2]), 60);
+    if (argc >= 2 && std::strcmp(argv[1], "--try") == 0)
+        return Hold(QString::fromLocal8Bit(argv[2]), 2);
+    if (argc >= 2 && std::strcmp(argv[1], "--hold-default") == 0)
+        return Hold(SingleInstanceLock::DefaultPath(), 60);
+    if (argc >= 3 && std::strcmp(argv[1], "--plant") == 0) {
+        const QString victim = QDir(QDir::tempPath()).filePath(QStringLiteral("kinmatch-") +
+                                                               QString::fromLocal8Bit(argv[2]));
+        QDir().mkpath(victim);
+        ::chmod(QFile::encodeName(victim).constData(), 0777);
+        QFile lock(victim + QStringLiteral("/kinmatch-") + QString::fromLocal8Bit(argv[2]) +
+                   QStringLiteral(".lock"));
+        lock.open(QIODevice::WriteOnly);
+        lock.write("1\nkinmatch\n");
+        std::puts("planted");
         std::fflush(stdout);
-        QThread::sleep(60);
         return 0;
     }
     QCoreApplication app(argc, argv);

@@ -1,5 +1,8 @@
 #include "QtPlatform.h"
 
+#include "ReportDocument.h"
+#include "SafeFile.h"
+
 #include <QApplication>
 #include <QDateTime>
 #include <QDesktopServices>
@@ -10,6 +13,7 @@
 #include <QPrinterInfo>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTextDocument>
 #include <QUrl>
 
@@ -37,11 +41,28 @@ std::optional<QString> AskFile(const FileDialogRequest& request, QFileDialog::Ac
     return dialog.selectedFiles().constFirst();
 }
 
+// Addressed by the program file's name without its extension.
+QString ProgramName()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
 QSettings ProgramSettings()
 {
-    // Addressed by the program file's name without its extension.
-    const QString program = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, program, program);
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, ProgramName(), ProgramName());
+}
+
+// The store is used only while its file is a regular file or absent: QSettings reads the file as
+// soon as it is made, and a FIFO there would stop the start-up before any window is shown.
+bool SettingsStoreUsable()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return IsRegularFileOrAbsent(
+        QStringLiteral("%1/%2/%2.conf").arg(folder, ProgramName()));
+#else
+    return true; // the registry
+#endif
 }
 
 const QString SettingsSection = QStringLiteral("Settings/");
@@ -101,7 +122,7 @@ bool QtPlatform::print(const QTextDocument& document)
         printer = std::make_unique<QPrinter>(defaultPrinter);
     }
     printer->setDocName(QStringLiteral("Kinmatch report"));
-    document.print(printer.get());
+    PrintReport(document, *printer);
     return printer->printerState() != QPrinter::Error;
 }
 
@@ -122,12 +143,15 @@ double QtPlatform::randomUniform()
 
 QString QtPlatform::readSetting(const QString& key)
 {
+    if (!SettingsStoreUsable())
+        return {};
     return ProgramSettings().value(SettingsSection + key).toString();
 }
 
 void QtPlatform::writeSetting(const QString& key, const QString& value)
 {
-    ProgramSettings().setValue(SettingsSection + key, value);
+    if (SettingsStoreUsable())
+        ProgramSettings().setValue(SettingsSection + key, value);
 }
 
 bool QtPlatform::takeSingleInstanceLock()

@@ -1,0 +1,17 @@
+#pragma once
+
+// Reading and writing UTF-8, one character at a time.
+
+#include <string>
+#include <string_view>
+
+namespace kinmatch {
+
+// What NextCharacter gives for a malformed sequence; it then steps over one byte.
+inline constexpr char32_t BrokenSequence = 0xFFFD;
+
+// Reads the character at pos and moves pos past it.
+char32_t NextCharacter(std::string_view text, std::size_t& pos);
+void AppendUtf8(std::string& out, char32_t character);
+
+} // namespace kinmatch
