@@ -7,6 +7,8 @@
 #include <QTest>
 
 #include <csignal>
+#include <future>
+#include <sys/stat.h>
 #include <sys/resource.h>
 
 using namespace kinmatch;
@@ -34,6 +36,9 @@ private slots:
     void hugeFileIsReadInPart();
     void unreadableFileGivesEmptyLines();
     void failedSaveLeavesTheOldFile();
+    void specialFilesAreNeitherReadNorWritten();
+    void namesWithControlCharactersAreNotStored_data();
+    void namesWithControlCharactersAreNotStored();
 
 private:
     QTemporaryDir folder;
@@ -179,6 +184,50 @@ void ReadingFileTest::failedSaveLeavesTheOldFile()
         SaveReadingFile(folder.filePath(QStringLiteral("gone/x.man")), {"Ann", 1955, "July", 4}),
         SaveOutcome::WriteFailed);
     QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("gone"))));
+}
+
+void ReadingFileTest::specialFilesAreNeitherReadNorWritten()
+{
+    const QString fifo = folder.filePath(QStringLiteral("x.man"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    // Opening a FIFO for reading waits for a writer that never comes; reading must not.
+    auto reading = std::async(std::launch::async, [&] { return LoadReadingFile(fifo); });
+    if (reading.wait_for(std::chrono::seconds(2)) != std::future_status::ready) {
+        // Let the process end despite the thread stuck in open(); the writer releases it.
+        QFile writer(fifo);
+        writer.open(QIODevice::WriteOnly);
+        QFAIL("reading a FIFO waited");
+    }
+    for (const QString& line : reading.get())
+        QVERIFY(line.isEmpty());
+    QCOMPARE(SaveReadingFile(fifo, {"Ann", 1955, "July", 4}), SaveOutcome::WriteFailed);
+    QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile()); // still the FIFO
+    for (const QString& path : {folder.path(), QStringLiteral("/dev/null")})
+        for (const QString& line : LoadReadingFile(path))
+            QVERIFY2(line.isEmpty(), qPrintable(path));
+}
+
+void ReadingFileTest::namesWithControlCharactersAreNotStored_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("shown"); // how the refusal names the character
+    QTest::newRow("line feeds that would add a date") << "Ann\n1999\nMarch\n3" << "\\x0A";
+    QTest::newRow("a carriage return") << "Ann\rLee" << "\\x0D";
+    QTest::newRow("a tab") << "Ann\tLee" << "\\x09";
+    QTest::newRow("an escape") << "Ann\x1b[2J" << "\\x1B";
+    QTest::newRow("outside Windows-1252") << QString::fromUtf8("Ωmega") << QString::fromUtf8("Ω");
+}
+
+void ReadingFileTest::namesWithControlCharactersAreNotStored()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, shown);
+    QCOMPARE(UnstorableCharacter(name), shown);
+    QVERIFY(!EncodeReadingFile({name.toStdString(), 1955, "July", 4}));
+    const QString path = folder.filePath(QStringLiteral("control.man"));
+    QCOMPARE(SaveReadingFile(path, {name.toStdString(), 1955, "July", 4}),
+             SaveOutcome::NameNotStorable);
+    QVERIFY(!QFile::exists(path));
 }
 
 QTEST_GUILESS_MAIN(ReadingFileTest)

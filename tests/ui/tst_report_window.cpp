@@ -42,7 +42,9 @@ private slots:
     void printingWritesTheReportInOrder();
     void saveWritesTheReadingFile();
     void cancellingTheSaveWritesNothing();
-    void nameOutsideWindows1252IsRefusedBeforeTheDialog();
+    void unstorableNameIsRefusedBeforeTheDialog_data();
+    void unstorableNameIsRefusedBeforeTheDialog();
+    void nameBoxTurnsPastedLineBreaksIntoBlanks();
     void openRestoresTheUserAndGenerates();
     void openChecksTheLastThreeCharacters_data();
     void openChecksTheLastThreeCharacters();
@@ -276,16 +278,46 @@ void ReportWindowTest::cancellingTheSaveWritesNothing()
     QVERIFY(platform->messages.isEmpty());
 }
 
-void ReportWindowTest::nameOutsideWindows1252IsRefusedBeforeTheDialog()
+void ReportWindowTest::unstorableNameIsRefusedBeforeTheDialog_data()
 {
-    generate(QString::fromUtf8("Ωmega"), 1955, "July", 4);
-    platform->fileToSave = folder.filePath("omega.man");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("outside Windows-1252")
+        << QString::fromUtf8("Ωmega")
+        << QString::fromUtf8("The Name Contains \"Ω\", Which A Reading File Cannot Hold.");
+    QTest::newRow("a tab") << "Ann\tLee"
+                           << "The Name Contains \"\\x09\", Which A Reading File Cannot Hold.";
+    QTest::newRow("an escape") << "Ann\x1b]0;x\x07"
+                               << "The Name Contains \"\\x1B\", Which A Reading File Cannot Hold.";
+}
+
+void ReportWindowTest::unstorableNameIsRefusedBeforeTheDialog()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+    generate(name, 1955, "July", 4);
+    platform->fileToSave = folder.filePath("refused.man");
     withReport([&](frmSave* report) { Click(report, "cmdSave"); });
     QVERIFY(platform->saveRequests.isEmpty());
-    QCOMPARE(platform->messages.size(), 1);
+    QCOMPARE(platform->messageTexts(), QStringList{message});
     QCOMPARE(platform->messages.first().icon, MessageIcon::Critical);
-    QVERIFY(platform->messages.first().text.contains(QString::fromUtf8("Ω")));
-    QVERIFY(!QFile::exists(folder.filePath("omega.man")));
+    QVERIFY(!QFile::exists(folder.filePath("refused.man")));
+}
+
+void ReportWindowTest::nameBoxTurnsPastedLineBreaksIntoBlanks()
+{
+    auto* box = Child<QLineEdit>(program->mainWindow(), "txtNameM");
+    box->insert("Ann\n1999\r\nMarch\r3"); // as a paste inserts it
+    QCOMPARE(box->text(), "Ann 1999 March 3");
+    QCOMPARE(box->cursorPosition(), box->text().size());
+    // Saved, the name stays one line of the file and the date stays the user's own.
+    Child<QLineEdit>(program->mainWindow(), "txtNameF")->setText("Bob");
+    Click(program->mainWindow(), "cmdCalculate");
+    Settle();
+    const QString path = folder.filePath("pasted.man");
+    platform->fileToSave = path;
+    withReport([&](frmSave* report) { Click(report, "cmdSave"); });
+    QCOMPARE(LoadReadingFile(path), (std::array<QString, 4>{"Ann 1999 March 3", "1900", "January", "1"}));
 }
 
 void ReportWindowTest::openRestoresTheUserAndGenerates()

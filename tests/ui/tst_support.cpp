@@ -19,6 +19,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 using namespace kinmatch;
 using namespace kinmatch::testing;
 using modTellAFriend::ReferAFriendForm;
@@ -79,6 +81,7 @@ private slots:
 
     void reminderComesBeforeTheMainWindow();
     void settingsLiveUnderTheProgramsName();
+    void settingsFileThatIsNotAFileIsNeverWaitedOn();
 
 private:
     frmNagScreen2* support() { return program->supportWindow(); }
@@ -486,6 +489,25 @@ void SupportTest::settingsLiveUnderTheProgramsName()
     QFile file(home.filePath("tst_support/tst_support.conf"));
     QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
     QVERIFY(file.readAll().contains("[Settings]"));
+    qunsetenv("XDG_CONFIG_HOME");
+}
+
+void SupportTest::settingsFileThatIsNotAFileIsNeverWaitedOn()
+{
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    QVERIFY(QDir(home.path()).mkpath("tst_support"));
+    const QString fifo = home.filePath("tst_support/tst_support.conf");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    {
+        QtPlatform real;
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(real.readSetting(Scrambled("Duration")).isEmpty()); // counts as a first start
+        real.writeSetting(Scrambled("Duration"), Scrambled("2026-12-07"));
+        QVERIFY(timer.elapsed() < 1000);
+    }
+    QVERIFY(!QFileInfo(fifo).isFile() && QFileInfo(fifo).exists()); // still the FIFO
     qunsetenv("XDG_CONFIG_HOME");
 }
 

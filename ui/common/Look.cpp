@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLayout>
+#include <QLineEdit>
+#include <QRegularExpression>
 #include <QMainWindow>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -123,6 +125,24 @@ QGroupBox* AddFrame(QWidget* parent, const char* name, const QString& caption,
     palette.setColor(QPalette::WindowText, captionColour);
     frame->setPalette(palette);
     return frame;
+}
+
+QLineEdit* AddLineBox(QWidget* parent, const QString& name, const QRect& geometry)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setGeometry(geometry);
+    box->setFont(UiFont());
+    QObject::connect(box, &QLineEdit::textChanged, box, [box](const QString& text) {
+        static const QRegularExpression lineBreak(QStringLiteral("\\r\\n|[\\r\\n]"));
+        if (!text.contains(lineBreak))
+            return;
+        const auto oneLine = [](QString part) { return part.replace(lineBreak, QStringLiteral(" ")); };
+        const qsizetype cursor = oneLine(text.left(box->cursorPosition())).size();
+        box->setText(oneLine(text));
+        box->setCursorPosition(int(cursor));
+    });
+    return box;
 }
 
 TextStyle OfferLinkStyle()

@@ -10,6 +10,7 @@
 #include <QRect>
 
 class QGroupBox;
+class QLineEdit;
 class QMainWindow;
 
 namespace kinmatch {
@@ -79,6 +80,9 @@ QPushButton* AddButton(QWidget* parent, const char* name, const QString& text,
 QGroupBox* AddFrame(QWidget* parent, const char* name, const QString& caption,
                     const QRect& geometry, const QColor& background, const QColor& captionColour,
                     const QFont& captionFont);
+
+// A one-line text box: a pasted line break becomes a blank, as one-line boxes elsewhere do.
+QLineEdit* AddLineBox(QWidget* parent, const QString& name, const QRect& geometry);
 
 // The blue, bold, underlined, centred style of the offer and forum links.
 TextStyle OfferLinkStyle();

@@ -114,10 +114,7 @@ frmMain::PersonControls frmMain::AddPersonFrame(QWidget* parent, const char* fra
     look::AddLabel(frame, dateLabel.constData(), tr("Date of Birth"), {8, 57, 0, 0}, labelStyle);
 
     const QString end{QLatin1Char(suffix)};
-    auto* name = new QLineEdit(frame);
-    name->setObjectName(QStringLiteral("txtName") + end);
-    name->setGeometry(102, 24, 220, 19);
-    name->setFont(look::UiFont());
+    QLineEdit* name = look::AddLineBox(frame, QStringLiteral("txtName") + end, {102, 24, 220, 19});
     name->setAccessibleName(tr("%1: Name").arg(caption));
     PersonControls person{name, AddList(frame, QStringLiteral("cboMonth") + end, {102, 51, 93, 21}),
                           AddList(frame, QStringLiteral("cboDate") + end, {202, 51, 47, 21}),
