@@ -1,308 +1,449 @@
 #include "KinmatchCli.h"
 
-#include "IsoDate.h"
-#include "Json.h"
-#include "modMayanCompatibility.h"
-#include "modMayanNumerology.h"
-
+#include "Arguments.h"
 #include "Blanks.h"
+#include "Csv.h"
+#include "Documents.h"
+#include "Json.h"
+#include "People.h"
 #include "QtText.h"
-#include "ReadingFile.h"
 #include "ReadingFileIO.h"
-#include "Report.h"
-#include "ReportDocument.h"
+#include "SafeFile.h"
+#include "TerminalText.h"
 #include "modHelp.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QTextDocument>
 
-#include <algorithm>
-#include <map>
-#include <memory>
+#include <istream>
 #include <ostream>
-#include <sstream>
-#include <stdexcept>
 
 namespace kinmatch_cli {
 namespace mmn = modMayanNumerology;
 namespace mmc = modMayanCompatibility;
+using kinmatch::JsonObject;
 
 namespace {
 
 constexpr const char* Usage =
     "Usage:\n"
-    "  kinmatch-cli reading DATE [--json]\n"
-    "  kinmatch-cli match USER-DATE PARTNER-DATE [--json]\n"
-    "  kinmatch-cli report (FILE.man | --name NAME DATE) [--pdf OUT.pdf]\n"
+    "  kinmatch-cli reading DATE... [--json | --csv] [--explain]\n"
+    "  kinmatch-cli reading - [--json | --csv]\n"
+    "  kinmatch-cli match USER-DATE PARTNER-DATE [--json] [--explain]\n"
+    "  kinmatch-cli group FILE.csv [--json | --csv | --html OUT.html | --pdf OUT.pdf]\n"
+    "  kinmatch-cli couple --name NAME DATE --name NAME DATE [--pdf OUT.pdf | --html OUT.html]\n"
+    "  kinmatch-cli report (FILE.man | --name NAME DATE) [--pdf OUT.pdf | --html OUT.html]\n"
     "  kinmatch-cli save FILE.man --name NAME DATE\n"
     "  kinmatch-cli --help | --version\n"
     "\n"
     "Mayan astrology readings from the command line. Dates are YYYY-MM-DD, 1900-01-01 to\n"
     "2016-12-31.\n"
     "\n"
-    "  reading   a person's place in the 260-day count, day sign, galactic tone and reading\n"
+    "  reading   each date's place in the 260-day count, day sign, galactic tone and reading;\n"
+    "            - reads one date a line from standard input\n"
     "  match     two persons' composite seal and tone, with each person's own sign and tone\n"
+    "  group     every pair of a group of 2 to 1000 persons, from a CSV file (- for standard\n"
+    "            input) of names and dates, with an optional header row name,date\n"
+    "  couple    the couple's report: both persons' readings and their composite\n"
     "  report    the report of one person's reading, from a reading file or a name and date\n"
     "  save      writes a reading file for a name and date\n"
-    "  --json    one JSON object instead of text\n"
-    "  --pdf     writes the formatted report to OUT.pdf instead of printing its text\n";
+    "  --json    JSON instead of text (one object a line for several dates)\n"
+    "  --csv     CSV instead of text\n"
+    "  --explain shows how each answer is worked out\n"
+    "  --html    writes one self-contained HTML file\n"
+    "  --pdf     writes a PDF file\n"
+    "\n"
+    "Bad input prints one line on standard error and exits with status 2, writing nothing;\n"
+    "an output file that cannot be written exits with status 1 and leaves any old file as it\n"
+    "was.\n";
 
-// Bad input: the message becomes the one line on standard error.
-struct UsageError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
-struct ParsedArguments {
-    std::vector<std::string> positional;
-    std::map<std::string, std::vector<std::string>> options; // option -> its values
-    bool has(const std::string& option) const { return options.count(option) != 0; }
-};
-
-// optionArity: each accepted option and how many values follow it.
-ParsedArguments ParseArguments(const std::vector<std::string>& args, std::size_t first,
-                               const std::map<std::string, std::size_t>& optionArity)
+void ExpectPositional(const Arguments& arguments, std::size_t count, const std::string& what)
 {
-    ParsedArguments parsed;
-    for (std::size_t i = first; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg.size() < 2 || arg[0] != '-') {
-            parsed.positional.push_back(arg);
-            continue;
-        }
-        const auto option = optionArity.find(arg);
-        if (option == optionArity.end())
-            throw UsageError("unknown option '" + arg + "'");
-        if (option->second > args.size() - 1 - i)
-            throw UsageError("option '" + arg + "' needs " + std::to_string(option->second) +
-                             " value(s)");
-        std::vector<std::string> values(args.begin() + static_cast<std::ptrdiff_t>(i + 1),
-                                        args.begin() +
-                                            static_cast<std::ptrdiff_t>(i + 1 + option->second));
-        parsed.options[arg] = std::move(values);
-        i += option->second;
-    }
-    return parsed;
-}
-
-void ExpectPositional(const ParsedArguments& parsed, std::size_t count, const std::string& what)
-{
-    if (parsed.positional.size() != count)
+    if (arguments.positional.size() != count)
         throw UsageError(what);
 }
 
-BirthDate DateArgument(const std::string& text)
+std::string Folded(int sum)
 {
-    auto parsed = ParseBirthDate(text);
-    if (auto* reason = std::get_if<std::string>(&parsed))
-        throw UsageError(*reason);
-    return std::get<BirthDate>(parsed);
+    return sum > mmn::CountLength ? "above 260, so " + std::to_string(sum) + " - 260 = " +
+                                        std::to_string(sum - mmn::CountLength)
+                                  : "not above 260, so it stays " + std::to_string(sum);
 }
 
-std::string_view MonthName(const BirthDate& date)
+// How a person's place, sign and tone follow from the date, one step a line.
+std::string PersonWorking(const DatedPerson& person, const std::string& indent)
 {
-    return mmn::MonthNames[static_cast<std::size_t>(date.month - 1)];
+    const mmn::KinWorking working =
+        mmn::WorkingOf(MonthName(person.date), person.date.day, person.date.year);
+    const int kin = working.KinIndex;
+    return indent + "Year code of " + std::to_string(person.date.year) + ": " +
+           std::to_string(working.YearCode) + "\n" + indent + "Value of " +
+           std::string(MonthName(person.date)) + " " + std::to_string(person.date.day) + ": " +
+           std::to_string(working.MonthDayValue) + "\n" + indent + "Sum: " +
+           std::to_string(working.YearCode) + " + " + std::to_string(working.MonthDayValue) +
+           " = " + std::to_string(working.Sum) + ", " + Folded(working.Sum) + "\n" + indent +
+           "Place in the count: " + std::to_string(kin) + "\n" + indent + "Day sign: (" +
+           std::to_string(kin) + " - 1) mod 20 + 1 = " +
+           std::to_string(person.reading.Sign.DaySign) + ", " + person.reading.Sign.EnglishName +
+           "\n" + indent + "Galactic tone: (" + std::to_string(kin) + " + 6) mod 13 + 1 = " +
+           std::to_string(person.reading.Sign.DayNumber) + "\n";
 }
 
-mmn::DatedReading ReadingOf(const BirthDate& date)
+JsonObject WorkingJson(const DatedPerson& person)
 {
-    return mmn::ReadingOf(MonthName(date), date.day, date.year);
-}
-
-std::string DateText(const BirthDate& date)
-{
-    return std::string(MonthName(date)) + " " + std::to_string(date.day) + ", " +
-           std::to_string(date.year);
-}
-
-std::string Reading(const ParsedArguments& parsed)
-{
-    ExpectPositional(parsed, 1, "reading needs one DATE");
-    const BirthDate date = DateArgument(parsed.positional[0]);
-    const mmn::DatedReading dated = ReadingOf(date);
-    const mmn::PersonReading& reading = dated.Reading;
-
-    if (parsed.has("--json")) {
-        return JsonObject()
-                   .add("KinIndex", dated.KinIndex)
-                   .add("DaySign", dated.Sign.DaySign)
-                   .add("DayNumber", reading.DayNumber)
-                   .add("SignName", reading.SignName)
-                   .add("EnglishName", reading.EnglishName)
-                   .add("Keywords", reading.Keywords)
-                   .add("Gemstone", reading.Gemstone)
-                   .add("Significance", reading.Significance)
-                   .add("NumberDescription", reading.NumberDescription)
-                   .add("SignDescription", reading.SignDescription)
-                   .add("FamousPersonalities", reading.FamousPersonalities)
-                   .str() +
-               "\n";
-    }
-    std::ostringstream text;
-    text << "Date of birth:   " << DateText(date) << "\n"
-         << "Place in count:  " << dated.KinIndex << " of 260\n"
-         << "Day sign:        " << reading.EnglishName << ", " << reading.SignName << "\n"
-         << "Galactic tone:   " << reading.DayNumber << "\n"
-         << "Keywords:        " << reading.Keywords << "\n"
-         << "Gemstone:        " << reading.Gemstone << "\n"
-         << "Significance:    " << reading.Significance << "\n"
-         << "Famous people:   " << reading.FamousPersonalities << "\n"
-         << "\n"
-         << reading.SignDescription << "\n"
-         << "\n"
-         << reading.NumberDescription << "\n";
-    return text.str();
-}
-
-JsonObject PersonJson(const mmn::DatedReading& person)
-{
+    const mmn::KinWorking working =
+        mmn::WorkingOf(MonthName(person.date), person.date.day, person.date.year);
     return JsonObject()
-        .add("KinIndex", person.KinIndex)
-        .add("DaySign", person.Sign.DaySign)
-        .add("DayNumber", person.Sign.DayNumber)
-        .add("EnglishName", person.Sign.EnglishName);
+        .add("YearCode", working.YearCode)
+        .add("MonthDayValue", working.MonthDayValue)
+        .add("Sum", working.Sum)
+        .add("KinIndex", working.KinIndex);
 }
 
-std::string Match(const ParsedArguments& parsed)
+std::string ReadingText(const DatedPerson& person, bool explain)
 {
-    ExpectPositional(parsed, 2, "match needs USER-DATE and PARTNER-DATE");
-    const mmn::DatedReading user = ReadingOf(DateArgument(parsed.positional[0]));
-    const mmn::DatedReading partner = ReadingOf(DateArgument(parsed.positional[1]));
-    const mmc::CompositeReading composite = mmc::CompositeOf(user.Sign, partner.Sign);
+    const mmn::PersonReading& reading = person.reading.Reading;
+    std::string text = "Date of birth:   " + DateText(person.date) + "\n" +
+                       "Place in count:  " + std::to_string(person.reading.KinIndex) + " of 260\n" +
+                       "Day sign:        " + std::string(reading.EnglishName) + ", " +
+                       std::string(reading.SignName) + "\n" +
+                       "Galactic tone:   " + std::to_string(reading.DayNumber) + "\n" +
+                       "Keywords:        " + std::string(reading.Keywords) + "\n" +
+                       "Gemstone:        " + std::string(reading.Gemstone) + "\n" +
+                       "Significance:    " + std::string(reading.Significance) + "\n" +
+                       "Famous people:   " + std::string(reading.FamousPersonalities) + "\n\n" +
+                       std::string(reading.SignDescription) + "\n\n" +
+                       std::string(reading.NumberDescription) + "\n";
+    if (explain)
+        text += "\nHow it is worked out:\n" + PersonWorking(person, "  ");
+    return text;
+}
+
+std::string ReadingJson(const DatedPerson& person, bool explain)
+{
+    const mmn::PersonReading& reading = person.reading.Reading;
+    JsonObject json;
+    json.add("KinIndex", person.reading.KinIndex)
+        .add("DaySign", person.reading.Sign.DaySign)
+        .add("DayNumber", reading.DayNumber)
+        .add("SignName", reading.SignName)
+        .add("EnglishName", reading.EnglishName)
+        .add("Keywords", reading.Keywords)
+        .add("Gemstone", reading.Gemstone)
+        .add("Significance", reading.Significance)
+        .add("NumberDescription", reading.NumberDescription)
+        .add("SignDescription", reading.SignDescription)
+        .add("FamousPersonalities", reading.FamousPersonalities);
+    if (explain)
+        json.add("Working", WorkingJson(person));
+    return json.str() + "\n";
+}
+
+std::string ReadingCsv(const DatedPerson& person)
+{
+    const mmn::PersonReading& reading = person.reading.Reading;
+    const std::string kin = std::to_string(person.reading.KinIndex);
+    const std::string sign = std::to_string(person.reading.Sign.DaySign);
+    const std::string number = std::to_string(reading.DayNumber);
+    return kinmatch::CsvRecord({person.dateText, kin, sign, number, reading.SignName,
+                                reading.EnglishName, reading.Keywords, reading.Gemstone,
+                                reading.Significance});
+}
+
+std::string Reading(const Arguments& arguments, std::istream& in)
+{
+    const std::string form = OneOf(arguments, {"--json", "--csv"});
+    const bool explain = arguments.has("--explain");
+    if (explain && form == "--csv")
+        throw UsageError("--explain cannot be shown in CSV");
+    if (arguments.positional.empty())
+        throw UsageError("reading needs a DATE, or - to read dates from standard input");
+    std::vector<DatedPerson> people;
+    if (arguments.positional == std::vector<std::string>{"-"}) {
+        people = PeopleOfLines(in);
+    } else {
+        for (std::size_t i = 0; i < arguments.positional.size(); ++i) {
+            const std::string& date = arguments.positional[i];
+            if (date == "-")
+                throw UsageError("- reads the dates from standard input and stands alone");
+            people.push_back(PersonOfDate(date));
+        }
+    }
+
+    std::string out;
+    if (form == "--csv")
+        out = "Date,KinIndex,DaySign,DayNumber,SignName,EnglishName,Keywords,Gemstone,"
+              "Significance\r\n";
+    for (std::size_t i = 0; i < people.size(); ++i) {
+        if (form == "--csv")
+            out += ReadingCsv(people[i]);
+        else if (form == "--json")
+            out += ReadingJson(people[i], explain);
+        else
+            out += (i > 0 ? "\n" : "") + ReadingText(people[i], explain);
+    }
+    return out;
+}
+
+std::string Match(const Arguments& arguments)
+{
+    const bool json = OneOf(arguments, {"--json"}) == "--json";
+    const bool explain = arguments.has("--explain");
+    ExpectPositional(arguments, 2, "match needs USER-DATE and PARTNER-DATE");
+    const DatedPerson user = PersonOfDate(arguments.positional[0]);
+    const DatedPerson partner = PersonOfDate(arguments.positional[1]);
+    const mmn::PersonSign& userSign = user.reading.Sign;
+    const mmn::PersonSign& partnerSign = partner.reading.Sign;
+    const mmc::CompositeReading composite = mmc::CompositeOf(userSign, partnerSign);
     const mmc::SealRow& seal =
         mmc::SealTable[static_cast<std::size_t>(composite.CompositeSeal - 1)];
+    const int sealSum = userSign.DaySign + partnerSign.DaySign;
+    const int toneSum = userSign.DayNumber + partnerSign.DayNumber;
 
-    if (parsed.has("--json")) {
-        return JsonObject()
-                   .add("user", PersonJson(user))
-                   .add("partner", PersonJson(partner))
-                   .add("CompositeSeal", composite.CompositeSeal)
-                   .add("CompositeTone", composite.CompositeTone)
-                   .add("CompositeName", composite.CompositeName)
-                   .add("SealDescription", seal.SealDescription)
-                   .add("Picture", seal.PictureKey)
-                   .str() +
-               "\n";
+    if (json) {
+        const auto person = [&](const DatedPerson& who) {
+            JsonObject object;
+            object.add("KinIndex", who.reading.KinIndex)
+                .add("DaySign", who.reading.Sign.DaySign)
+                .add("DayNumber", who.reading.Sign.DayNumber)
+                .add("EnglishName", who.reading.Sign.EnglishName);
+            if (explain)
+                object.add("Working", WorkingJson(who));
+            return object;
+        };
+        JsonObject object;
+        object.add("user", person(user))
+            .add("partner", person(partner))
+            .add("CompositeSeal", composite.CompositeSeal)
+            .add("CompositeTone", composite.CompositeTone)
+            .add("CompositeName", composite.CompositeName)
+            .add("SealDescription", seal.SealDescription)
+            .add("Picture", seal.PictureKey);
+        if (explain)
+            object.add("Working", JsonObject().add("SealSum", sealSum).add("ToneSum", toneSum));
+        return object.str() + "\n";
     }
-    std::ostringstream text;
-    text << "Compatibility:   " << composite.CompositeName << " (seal " << composite.CompositeSeal
-         << ", tone " << composite.CompositeTone << ")\n"
-         << "You:             " << user.Sign.EnglishName << ", tone " << user.Sign.DayNumber << "\n"
-         << "Your partner:    " << partner.Sign.EnglishName << ", tone " << partner.Sign.DayNumber
-         << "\n"
-         << "\n"
-         << seal.SealDescription << "\n";
-    return text.str();
+    std::string text = "Compatibility:   " + composite.CompositeName + " (seal " +
+                       std::to_string(composite.CompositeSeal) + ", tone " +
+                       std::to_string(composite.CompositeTone) + ")\n" +
+                       "You:             " + userSign.EnglishName + ", tone " +
+                       std::to_string(userSign.DayNumber) + "\n" +
+                       "Your partner:    " + partnerSign.EnglishName + ", tone " +
+                       std::to_string(partnerSign.DayNumber) + "\n\n" +
+                       std::string(seal.SealDescription) + "\n";
+    if (explain) {
+        const auto reduced = [](int sum, int limit, int result) {
+            return sum > limit ? "above " + std::to_string(limit) + ", so " +
+                                     std::to_string(sum / 10) + " + " + std::to_string(sum % 10) +
+                                     " = " + std::to_string(result)
+                               : "not above " + std::to_string(limit) + ", so it stays " +
+                                     std::to_string(result);
+        };
+        const std::string_view toneName =
+            mmc::ToneTable[static_cast<std::size_t>(composite.CompositeTone - 1)];
+        text += "\nHow it is worked out:\n  You, born " + DateText(user.date) + ":\n" +
+                PersonWorking(user, "    ") + "  Your partner, born " + DateText(partner.date) +
+                ":\n" + PersonWorking(partner, "    ") + "  Seal sum: " +
+                std::to_string(userSign.DaySign) + " + " + std::to_string(partnerSign.DaySign) +
+                " = " + std::to_string(sealSum) + ", " +
+                reduced(sealSum, mmc::SealCount, composite.CompositeSeal) + ": " +
+                std::string(seal.SealName) + "\n" + "  Tone sum: " +
+                std::to_string(userSign.DayNumber) + " + " + std::to_string(partnerSign.DayNumber) +
+                " = " + std::to_string(toneSum) + ", " +
+                reduced(toneSum, mmc::ToneCount, composite.CompositeTone) + ": " +
+                std::string(toneName) + "\n" + "  Name: the tone " + std::string(toneName) +
+                " goes between the words of " + std::string(seal.SealName) + ": " +
+                composite.CompositeName + "\n";
+    }
+    return text;
 }
 
-// The name and date of birth given with --name, checked as the main window checks them.
-mmn::BirthDetails DetailsFromArguments(const std::vector<std::string>& nameAndDate)
+std::string ReadText(const std::string& source, std::istream& in)
 {
-    const QString name = kinmatch::TrimBlanks(kinmatch::ToQString(nameAndDate[0]));
-    if (name.isEmpty())
-        throw UsageError("the name is blank");
-    const BirthDate date = DateArgument(nameAndDate[1]);
-    return {kinmatch::ToUtf8(name), static_cast<std::int16_t>(date.year),
-            std::string(MonthName(date)), static_cast<std::int16_t>(date.day)};
+    if (source == "-")
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    constexpr qint64 limit = 16 * 1024 * 1024;
+    const auto bytes = kinmatch::ReadRegularFile(kinmatch::ToQString(source), limit);
+    if (!bytes)
+        throw UsageError("cannot read '" + source + "'");
+    return bytes->toStdString();
+}
+
+std::string Group(const Arguments& arguments, std::istream& in)
+{
+    const std::string form = OneOf(arguments, {"--json", "--csv", "--html", "--pdf"});
+    ExpectPositional(arguments, 1, "group needs FILE.csv, or - for standard input");
+    const std::string& source = arguments.positional[0];
+    const std::vector<DatedPerson> people =
+        PeopleOfCsv(ReadText(source, in), source == "-" ? "standard input" : "'" + source + "'");
+
+    if (form == "--html") {
+        WriteHtmlFile(arguments.value("--html")[0], GroupHtml(people));
+        return {};
+    }
+    if (form == "--pdf") {
+        WriteHtmlAsPdfFile(arguments.value("--pdf")[0], GroupHtml(people), true);
+        return {};
+    }
+    const std::size_t count = people.size();
+    std::string out;
+    out.reserve(count * count * 24);
+    if (form == "--csv")
+        out += "A,B,CompositeSeal,CompositeTone,CompositeName\r\n";
+    else if (form == "--json")
+        out += "{\"people\": [\n";
+    for (std::size_t i = 0; i < count && form != "--csv"; ++i) {
+        const DatedPerson& person = people[i];
+        const mmn::PersonSign& sign = person.reading.Sign;
+        if (form == "--json")
+            out += JsonObject()
+                       .add("Name", person.name)
+                       .add("Date", person.dateText)
+                       .add("KinIndex", person.reading.KinIndex)
+                       .add("DaySign", sign.DaySign)
+                       .add("DayNumber", sign.DayNumber)
+                       .add("EnglishName", sign.EnglishName)
+                       .str() +
+                   (i + 1 < count ? ",\n" : "\n");
+        else
+            out += kinmatch::VisibleControls(person.name) + ": " + sign.EnglishName + ", tone " +
+                   std::to_string(sign.DayNumber) + "\n";
+    }
+    if (form == "--json")
+        out += "], \"pairs\": [\n";
+    else if (form.empty())
+        out += "\n";
+    bool first = true;
+    for (std::size_t a = 0; a < count; ++a) {
+        for (std::size_t b = a + 1; b < count; ++b) {
+            const mmc::CompositeReading composite =
+                mmc::CompositeOf(people[a].reading.Sign, people[b].reading.Sign);
+            if (form == "--csv") {
+                const std::string seal = std::to_string(composite.CompositeSeal);
+                const std::string tone = std::to_string(composite.CompositeTone);
+                out += kinmatch::CsvRecord(
+                    {people[a].name, people[b].name, seal, tone, composite.CompositeName});
+            } else if (form == "--json") {
+                out += (first ? "" : ",\n") + JsonObject()
+                                                  .add("A", int(a))
+                                                  .add("B", int(b))
+                                                  .add("CompositeSeal", composite.CompositeSeal)
+                                                  .add("CompositeTone", composite.CompositeTone)
+                                                  .add("CompositeName", composite.CompositeName)
+                                                  .str();
+            } else {
+                out += kinmatch::VisibleControls(people[a].name) + " and " +
+                       kinmatch::VisibleControls(people[b].name) + ": " + composite.CompositeName +
+                       "\n";
+            }
+            first = false;
+        }
+    }
+    if (form == "--json")
+        out += "\n]}\n";
+    return out;
+}
+
+Couple CoupleFromArguments(const Arguments& arguments)
+{
+    const auto names = arguments.all("--name");
+    if (names.size() != 2 || !arguments.positional.empty())
+        throw UsageError("couple needs --name NAME DATE for each of the two persons");
+    return {PersonOfNameAndDate(names[0]), PersonOfNameAndDate(names[1])};
+}
+
+std::string CoupleCommand(const Arguments& arguments)
+{
+    const std::string form = OneOf(arguments, {"--pdf", "--html"});
+    const Couple couple = CoupleFromArguments(arguments);
+    if (form == "--html")
+        WriteHtmlFile(arguments.value("--html")[0], CoupleHtml(couple));
+    else if (form == "--pdf")
+        WriteHtmlAsPdfFile(arguments.value("--pdf")[0], CoupleHtml(couple));
+    else
+        return CoupleText(couple);
+    return {};
 }
 
 // The details a reading file holds, refused unless every line is what the program writes.
 mmn::BirthDetails DetailsFromFile(const std::string& path)
 {
     const QString file = kinmatch::ToQString(path);
-    if (!QFileInfo(file).isFile() || !QFile(file).open(QIODevice::ReadOnly))
+    if (!kinmatch::ReadRegularFile(file, 0))
         throw UsageError("cannot read '" + path + "'");
     const auto lines = kinmatch::LoadReadingFile(file);
     const std::string where = "'" + path + "': ";
-    const QString name = kinmatch::TrimBlanks(lines[0]);
-    if (name.isEmpty())
+    if (kinmatch::TrimBlanks(lines[0]).isEmpty())
         throw UsageError(where + "not a reading file (it holds no name)");
-    const std::string year = kinmatch::ToUtf8(lines[1]);
-    const std::string month = kinmatch::ToUtf8(lines[2]);
-    const std::string day = kinmatch::ToUtf8(lines[3]);
-    const auto monthRow = std::find(mmn::MonthNames.begin(), mmn::MonthNames.end(), month);
+    const auto monthRow = std::find(mmn::MonthNames.begin(), mmn::MonthNames.end(),
+                                    kinmatch::ToUtf8(lines[2]));
     bool yearOk = false;
     bool dayOk = false;
-    const int yearNumber = lines[1].toInt(&yearOk);
-    const int dayNumber = lines[3].toInt(&dayOk);
-    if (!yearOk || lines[1] != QString::number(yearNumber) || yearNumber < mmn::FirstYear ||
-        yearNumber > mmn::LastYear)
+    const int year = lines[1].toInt(&yearOk);
+    const int day = lines[3].toInt(&dayOk);
+    if (!yearOk || lines[1] != QString::number(year) || year < mmn::FirstYear ||
+        year > mmn::LastYear)
         throw UsageError(where + "not a reading file (no year 1900..2016 in line 2)");
     if (monthRow == mmn::MonthNames.end())
         throw UsageError(where + "not a reading file (no month name in line 3)");
-    if (!dayOk || lines[3] != QString::number(dayNumber) || dayNumber < 1 || dayNumber > 31)
+    if (!dayOk || lines[3] != QString::number(day) || day < 1 || day > 31)
         throw UsageError(where + "not a reading file (no day 1..31 in line 4)");
     const int monthIndex = int(monthRow - mmn::MonthNames.begin());
-    if (mmn::CheckDayOfMonth(yearNumber, monthIndex, dayNumber) != mmn::DateProblem::None)
-        throw UsageError(where + month + " " + year + " has no day " + day);
-    return {kinmatch::ToUtf8(name), static_cast<std::int16_t>(yearNumber), month,
-            static_cast<std::int16_t>(dayNumber)};
+    if (mmn::CheckDayOfMonth(year, monthIndex, day) != mmn::DateProblem::None)
+        throw UsageError(where + kinmatch::ToUtf8(lines[2]) + " " + std::to_string(year) +
+                         " has no day " + std::to_string(day));
+    return {kinmatch::ToUtf8(kinmatch::TrimBlanks(lines[0])), static_cast<std::int16_t>(year),
+            std::string(*monthRow), static_cast<std::int16_t>(day)};
 }
 
-// Text layout and PDF output need a GUI application; a terminal has no display, so it draws
-// offscreen.
-std::unique_ptr<QGuiApplication> EnsureGuiApplication()
+std::string Report(const Arguments& arguments)
 {
-    if (QCoreApplication::instance())
-        return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "kinmatch-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
-std::string Report(const ParsedArguments& parsed)
-{
+    const std::string form = OneOf(arguments, {"--pdf", "--html"});
     mmn::BirthDetails details;
-    if (parsed.has("--name")) {
-        ExpectPositional(parsed, 0, "report takes either FILE.man or --name NAME DATE");
-        details = DetailsFromArguments(parsed.options.at("--name"));
+    if (arguments.has("--name")) {
+        ExpectPositional(arguments, 0, "report takes either FILE.man or --name NAME DATE");
+        details = PersonOfNameAndDate(arguments.value("--name")).details();
     } else {
-        ExpectPositional(parsed, 1, "report needs FILE.man or --name NAME DATE");
-        details = DetailsFromFile(parsed.positional[0]);
+        ExpectPositional(arguments, 1, "report needs FILE.man or --name NAME DATE");
+        details = DetailsFromFile(arguments.positional[0]);
     }
     const mmn::PersonReading reading =
         mmn::ReadingOf(details.BirthMonth, details.BirthDay, details.BirthYear).Reading;
-    const auto runs =
-        kinmatch::ComposeReport(details, reading, kinmatch::ToUtf8(modHelp::MainSite()));
-    if (!parsed.has("--pdf"))
-        return kinmatch::ReportText(runs) + "\n";
-
-    const std::string& out = parsed.options.at("--pdf")[0];
-    const auto app = EnsureGuiApplication();
-    const QString path = kinmatch::ToQString(out);
-    const bool existed = QFile::exists(path);
-    if (!kinmatch::WriteReportPdf(*kinmatch::ReportDocument(runs), path)) {
-        if (!existed)
-            QFile::remove(path);
-        throw UsageError("cannot write '" + out + "'");
+    const std::string homePage = kinmatch::ToUtf8(modHelp::MainSite());
+    const auto runs = kinmatch::ComposeReport(details, reading, homePage);
+    if (form == "--pdf") {
+        WriteReportPdfFile(arguments.value("--pdf")[0], runs);
+        return {};
     }
-    return {};
+    if (form == "--html") {
+        WriteHtmlFile(arguments.value("--html")[0], ReportHtml(runs));
+        return {};
+    }
+    // A name read from a file reaches the terminal only with its control characters shown.
+    mmn::BirthDetails shown = details;
+    shown.Name = kinmatch::VisibleControls(details.Name);
+    return kinmatch::ReportText(kinmatch::ComposeReport(shown, reading, homePage)) + "\n";
 }
 
-std::string Save(const ParsedArguments& parsed)
+std::string Save(const Arguments& arguments)
 {
-    ExpectPositional(parsed, 1, "save needs FILE.man");
-    if (!parsed.has("--name"))
+    ExpectPositional(arguments, 1, "save needs FILE.man");
+    if (!arguments.has("--name"))
         throw UsageError("save needs --name NAME DATE");
-    const std::string& file = parsed.positional[0];
+    const std::string& file = arguments.positional[0];
     if (!kinmatch::ToQString(file).endsWith(QLatin1String("man")))
         throw UsageError("'" + file + "' does not end in .man");
-    const mmn::BirthDetails details = DetailsFromArguments(parsed.options.at("--name"));
+    const mmn::BirthDetails details = PersonOfNameAndDate(arguments.value("--name")).details();
     const QString unstorable = kinmatch::UnstorableCharacter(kinmatch::ToQString(details.Name));
     if (!unstorable.isEmpty())
         throw UsageError("a reading file cannot hold the character '" +
                          kinmatch::ToUtf8(unstorable) + "' of the name");
     if (kinmatch::SaveReadingFile(kinmatch::ToQString(file), details) !=
         kinmatch::SaveOutcome::Saved)
-        throw UsageError("cannot write '" + file + "'");
+        throw WriteError("cannot write '" + file + "'");
     return {};
 }
 
-std::string Dispatch(const std::vector<std::string>& args)
+std::string Dispatch(const std::vector<std::string>& args, std::istream& in)
 {
     if (args.empty())
         throw UsageError("no command given (try --help)");
@@ -316,11 +457,18 @@ std::string Dispatch(const std::vector<std::string>& args)
         return "kinmatch-cli " KINMATCH_VERSION "\n";
     }
     if (command == "reading")
-        return Reading(ParseArguments(args, 1, {{"--json", 0}}));
+        return Reading(ParseArguments(args, 1, {{"--json", 0}, {"--csv", 0}, {"--explain", 0}}),
+                       in);
     if (command == "match")
-        return Match(ParseArguments(args, 1, {{"--json", 0}}));
+        return Match(ParseArguments(args, 1, {{"--json", 0}, {"--explain", 0}}));
+    if (command == "group")
+        return Group(
+            ParseArguments(args, 1, {{"--json", 0}, {"--csv", 0}, {"--html", 1}, {"--pdf", 1}}),
+            in);
+    if (command == "couple")
+        return CoupleCommand(ParseArguments(args, 1, {{"--name", 2}, {"--pdf", 1}, {"--html", 1}}));
     if (command == "report")
-        return Report(ParseArguments(args, 1, {{"--name", 2}, {"--pdf", 1}}));
+        return Report(ParseArguments(args, 1, {{"--name", 2}, {"--pdf", 1}, {"--html", 1}}));
     if (command == "save")
         return Save(ParseArguments(args, 1, {{"--name", 2}}));
     if (!command.empty() && command[0] == '-')
@@ -330,14 +478,23 @@ std::string Dispatch(const std::vector<std::string>& args)
 
 } // namespace
 
-int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+        std::ostream& err)
 {
+    // An error line stays one line, whatever the argument it names holds.
+    const auto fail = [&](const std::exception& error, int status) {
+        err << "kinmatch-cli: " << kinmatch::VisibleControls(error.what()) << "\n";
+        return status;
+    };
     try {
-        out << Dispatch(args);
+        const std::string result = Dispatch(args, in);
+        out << result;
+        out.flush();
         return Success;
     } catch (const UsageError& error) {
-        err << "kinmatch-cli: " << error.what() << "\n";
-        return BadInput;
+        return fail(error, BadInput);
+    } catch (const WriteError& error) {
+        return fail(error, WriteFailed);
     }
 }
 

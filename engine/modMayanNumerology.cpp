@@ -26,21 +26,27 @@ KinRow KinTable(int kinIndex)
             static_cast<std::int16_t>((kinIndex + 6) % NumberCount + 1)};
 }
 
-KinPlace LocateInCount(std::string_view month, int day, int year)
+KinWorking WorkingOf(std::string_view month, int day, int year)
 {
     if (year < FirstYear || year > LastYear)
         throw YearOutOfRange(year);
-    int sum = YearCode[static_cast<std::size_t>(year - FirstYear)];
+    KinWorking working;
+    working.YearCode = YearCode[static_cast<std::size_t>(year - FirstYear)];
     const auto monthRow = std::find(MonthNames.begin(), MonthNames.end(), month);
     if (monthRow != MonthNames.end() && day >= 1 && day <= 31) {
         const auto row = static_cast<std::size_t>(monthRow - MonthNames.begin());
-        sum += MonthDayValue[row][static_cast<std::size_t>(day - 1)];
+        working.MonthDayValue = MonthDayValue[row][static_cast<std::size_t>(day - 1)];
     }
-    if (sum > CountLength)
-        sum -= CountLength;
+    working.Sum = working.YearCode + working.MonthDayValue;
+    working.KinIndex = working.Sum > CountLength ? working.Sum - CountLength : working.Sum;
+    return working;
+}
 
-    const KinRow row = KinTable(sum);
-    return {sum, row.SignName, DaySignAt(sum), row.DayNumber};
+KinPlace LocateInCount(std::string_view month, int day, int year)
+{
+    const int kinIndex = WorkingOf(month, day, year).KinIndex;
+    const KinRow row = KinTable(kinIndex);
+    return {kinIndex, row.SignName, DaySignAt(kinIndex), row.DayNumber};
 }
 
 DatedReading ReadingOf(std::string_view month, int day, int year)

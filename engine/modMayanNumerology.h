@@ -105,6 +105,17 @@ struct KinPlace {
     std::int16_t DayNumber = 0;
 };
 
+// How a date's place in the count is worked out: the year's code plus the month-and-day value,
+// folded once when the sum passes 260.
+struct KinWorking {
+    int YearCode = 0;
+    int MonthDayValue = 0;
+    int Sum = 0;
+    int KinIndex = 0;
+};
+// Throws YearOutOfRange for a year outside 1900..2016.
+KinWorking WorkingOf(std::string_view month, int day, int year);
+
 // The month is matched exactly against MonthNames; a month name that matches none, or a day
 // outside 1..31, adds nothing and the place rests on the year alone. Throws YearOutOfRange for
 // a year outside 1900..2016.

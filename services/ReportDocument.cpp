@@ -43,14 +43,17 @@ void PrintReport(const QTextDocument& document, QPagedPaintDevice& device)
     pages->print(&device);
 }
 
-bool WriteReportPdf(const QTextDocument& document, const QString& path)
+bool WritePdf(const QTextDocument& document, const QString& path, bool landscape)
 {
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&pdf);
-        writer.setTitle(QStringLiteral("Kinmatch report"));
+        const QString title = document.metaInformation(QTextDocument::DocumentTitle);
+        writer.setTitle(title.isEmpty() ? QStringLiteral("Kinmatch report") : title);
         writer.setCreator(QStringLiteral("Kinmatch"));
+        if (landscape)
+            writer.setPageOrientation(QPageLayout::Landscape);
         PrintReport(document, writer);
     }
     return WriteFileAtomically(path, pdf.data());

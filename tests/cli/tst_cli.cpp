@@ -1,19 +1,25 @@
 #include "Json.h"
+#include "Csv.h"
 #include "KinmatchCli.h"
 #include "modMayanCompatibility.h"
 
 #include "ReadingFile.h"
 #include "Report.h"
+#include "Scrambler.h"
 
 #include <QFile>
 #include <QJsonDocument>
+#include <QJsonArray>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <sstream>
+#include <sys/resource.h>
 
 namespace {
 
@@ -23,14 +29,15 @@ struct Outcome {
     QString err;
 };
 
-Outcome RunCli(const QStringList& args)
+Outcome RunCli(const QStringList& args, const QByteArray& input = {})
 {
     std::vector<std::string> argv;
     for (const QString& arg : args)
         argv.push_back(arg.toStdString());
+    std::istringstream in(input.toStdString());
     std::ostringstream out;
     std::ostringstream err;
-    const int status = kinmatch_cli::Run(argv, out, err);
+    const int status = kinmatch_cli::Run(argv, in, out, err);
     return {status, QString::fromStdString(out.str()), QString::fromStdString(err.str())};
 }
 
@@ -65,6 +72,25 @@ private slots:
     void reportAsPdf();
     void refusedReportsAndSavesWriteNothing_data();
     void refusedReportsAndSavesWriteNothing();
+
+    void severalDates_data();
+    void severalDates();
+    void workingOfTheWorkedExamples_data();
+    void workingOfTheWorkedExamples();
+    void matchWorking_data();
+    void matchWorking();
+    void groupKeepsNamesAndPairOrder();
+    void groupTextListsPeopleThenPairs();
+    void badGroups_data();
+    void badGroups();
+    void coupleReport();
+    void documentsAsHtml_data();
+    void documentsAsHtml();
+    void documentsAsPdf_data();
+    void documentsAsPdf();
+    void terminalNeverGetsControlCharacters();
+    void failedWritesKeepTheOldFile_data();
+    void failedWritesKeepTheOldFile();
 
 private:
     QTemporaryDir folder;
@@ -189,7 +215,19 @@ void CliTest::badInput_data()
     QTest::newRow("unknown leading option") << QStringList{"--verbose"} << "--verbose";
     QTest::newRow("missing date") << QStringList{"reading"} << "DATE";
     QTest::newRow("one date for a match") << QStringList{"match", "1955-07-04"} << "PARTNER-DATE";
-    QTest::newRow("extra argument") << QStringList{"reading", "1955-07-04", "1955-07-05"} << "DATE";
+    QTest::newRow("a bad second date")
+        << QStringList{"reading", "1955-07-04", "1955-02-30"} << "'1955-02-30'";
+    QTest::newRow("a third date for a match")
+        << QStringList{"match", "1955-07-04", "1955-07-05", "2000-01-01"} << "PARTNER-DATE";
+    QTest::newRow("JSON and CSV at once")
+        << QStringList{"reading", "1955-07-04", "--json", "--csv"} << "--csv";
+    QTest::newRow("a missing option value")
+        << QStringList{"group", "x.csv", "--html"} << "--html";
+    QTest::newRow("a couple of one") << QStringList{"couple", "--name", "Ann", "1955-07-04"}
+                                     << "two persons";
+    QTest::newRow("a couple with a bad date")
+        << QStringList{"couple", "--name", "Ann", "1955-07-04", "--name", "Bob", "2001-02-29"}
+        << "February 2001 has no day 29";
     QTest::newRow("not ISO") << QStringList{"reading", "04/07/1955"} << "YYYY-MM-DD";
     QTest::newRow("no leading zeros") << QStringList{"reading", "1955-7-4"} << "YYYY-MM-DD";
     QTest::newRow("letters") << QStringList{"reading", "1955-0a-04"} << "YYYY-MM-DD";
@@ -225,7 +263,7 @@ void CliTest::jsonEscaping()
 {
     const QJsonObject json =
         QJsonDocument::fromJson(
-            QByteArray::fromStdString(kinmatch_cli::JsonObject()
+            QByteArray::fromStdString(kinmatch::JsonObject()
                                           .add("text", "a \"quote\", a \\ and\r\n\t\x01 end")
                                           .str()))
             .object();
@@ -309,9 +347,6 @@ void CliTest::refusedReportsAndSavesWriteNothing_data()
         << QString::fromUtf8("Ω");
     QTest::newRow("save over a file with a bad date")
         << QStringList{"save", existing, "--name", "Ann", "1900-02-29"} << "no day 29";
-    QTest::newRow("save into a missing folder")
-        << QStringList{"save", folder.filePath("gone/x.man"), "--name", "Ann", "1955-07-04"}
-        << "cannot write";
     QTest::newRow("report a missing file")
         << QStringList{"report", folder.filePath("missing.man")} << "cannot read";
     QTest::newRow("report a file that is no reading file")
@@ -319,9 +354,8 @@ void CliTest::refusedReportsAndSavesWriteNothing_data()
     QTest::newRow("report both a file and a name")
         << QStringList{"report", existing, "--name", "Ann", "1955-07-04"} << "either";
     QTest::newRow("report nothing") << QStringList{"report"} << "FILE.man";
-    QTest::newRow("report a PDF into a missing folder")
-        << QStringList{"report", existing, "--pdf", folder.filePath("gone/r.pdf")}
-        << "cannot write";
+    QTest::newRow("save a name with a line feed")
+        << QStringList{"save", target, "--name", "Ann\n1999", "1955-07-04"} << "\\x0A";
     QTest::newRow("--name with one value") << QStringList{"report", "--name", "Ann"} << "--name";
 }
 
@@ -347,6 +381,414 @@ void CliTest::refusedReportsAndSavesWriteNothing()
     QVERIFY2(outcome.err.contains(named), qPrintable(outcome.err));
     QCOMPARE(Contents(existing), before);
     QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), filesBefore);
+}
+
+namespace {
+QList<QStringList> CsvRows(const QString& text)
+{
+    const auto parsed = kinmatch::ParseCsv(text.toStdString());
+    QList<QStringList> rows;
+    for (const kinmatch::CsvRow& row : std::get<std::vector<kinmatch::CsvRow>>(parsed)) {
+        QStringList fields;
+        for (const std::string& field : row.fields)
+            fields << QString::fromStdString(field);
+        rows << fields;
+    }
+    return rows;
+}
+
+// Runs a Python 3 check on a file; an empty result means it passed.
+QString PythonCheck(const QString& script, const QString& path)
+{
+    QProcess python;
+    python.start("python3", {"-c", script, path});
+    if (!python.waitForFinished(20000))
+        return "python3 did not finish";
+    return QString::fromUtf8(python.readAllStandardOutput() + python.readAllStandardError())
+        .trimmed();
+}
+
+// Parses the HTML with Python's parser: one doctype, balanced elements, nothing fetched from
+// elsewhere, no script; prints what it found wrong.
+const char* const HtmlChecker = R"(
+import sys, html.parser
+text = open(sys.argv[1], encoding='utf-8').read()
+problems = []
+if not text.startswith('<!DOCTYPE html>'): problems.append('no doctype')
+void = {'meta', 'img', 'br', 'link', 'hr', 'input'}
+class Check(html.parser.HTMLParser):
+    stack = []
+    def handle_starttag(self, tag, attrs):
+        if tag == 'script': problems.append('script')
+        for name, value in attrs:
+            if name in ('src', 'href') and not value.startswith('data:'): problems.append('fetches ' + value)
+            if name.startswith('on'): problems.append('handler ' + name)
+        if tag not in void: self.stack.append(tag)
+    def handle_endtag(self, tag):
+        if not self.stack or self.stack.pop() != tag: problems.append('unbalanced ' + tag)
+check = Check(); check.feed(text); check.close()
+if check.stack: problems.append('unclosed ' + ' '.join(check.stack))
+print('; '.join(problems))
+)";
+
+QString PdfText(const QString& pdf)
+{
+    QProcess text;
+    text.start("pdftotext", {"-layout", pdf, "-"});
+    text.waitForFinished();
+    return QString::fromUtf8(text.readAllStandardOutput());
+}
+} // namespace
+
+void CliTest::severalDates_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("input");
+    const QStringList dates = {"1955-07-04", "1935-01-08", "2016-12-31"};
+    QTest::newRow("arguments") << (QStringList{"reading"} + dates) << QByteArray();
+    QTest::newRow("standard input, blank lines skipped")
+        << QStringList{"reading", "-"} << QByteArray("1955-07-04\n\n  \r\n1935-01-08\r\n2016-12-31");
+}
+
+void CliTest::severalDates()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, input);
+    const QStringList englishNames = {"Dog", "Reed", "Monkey"};
+
+    const Outcome text = RunCli(args, input);
+    QCOMPARE(text.status, 0);
+    QStringList single;
+    for (const char* date : {"1955-07-04", "1935-01-08", "2016-12-31"})
+        single << RunCli({"reading", date}).out;
+    QCOMPARE(text.out, single.join("\n")); // the single texts, a blank line between
+
+    const Outcome json = RunCli(args + QStringList{"--json"}, input);
+    const QStringList lines = json.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 3);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(QJsonDocument::fromJson(lines[i].toUtf8()).object().value("EnglishName").toString(),
+                 englishNames[i]);
+
+    const Outcome csv = RunCli(args + QStringList{"--csv"}, input);
+    const QList<QStringList> rows = CsvRows(csv.out);
+    QCOMPARE(rows.size(), 4);
+    QCOMPARE(rows[0].join(','), "Date,KinIndex,DaySign,DayNumber,SignName,EnglishName,Keywords,"
+                                "Gemstone,Significance");
+    QCOMPARE(rows[1], (QStringList{"1955-07-04", "80", "20", "9", "TZI - (OC)", "Dog",
+                                   "Helpful and loyal", "Bloodstone", "Patience"}));
+    QCOMPARE(rows[2][7], "Turquoise "); // trailing blank kept
+    QCOMPARE(rows[3][5], "Monkey");
+}
+
+void CliTest::workingOfTheWorkedExamples_data()
+{
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QList<int>>("working"); // year code, month-day value, sum, place
+    QTest::newRow("1 March 1900") << "1900-03-01" << QList<int>{147, 0, 147, 147};
+    QTest::newRow("16 November 1906") << "1906-11-16" << QList<int>{258, 260, 518, 258};
+    QTest::newRow("4 July 1955") << "1955-07-04" << QList<int>{215, 125, 340, 80};
+    QTest::newRow("14 February 1969") << "1969-02-14" << QList<int>{129, 90, 219, 219};
+    QTest::newRow("29 February 1976") << "1976-02-29" << QList<int>{86, 105, 191, 191};
+    QTest::newRow("25 December 1984") << "1984-12-25" << QList<int>{148, 39, 187, 187};
+    QTest::newRow("1 January 2000") << "2000-01-01" << QList<int>{12, 46, 58, 58};
+    QTest::newRow("21 April 1950 stays 260") << "1950-04-21" << QList<int>{209, 51, 260, 260};
+}
+
+void CliTest::workingOfTheWorkedExamples()
+{
+    QFETCH(QString, date);
+    QFETCH(QList<int>, working);
+    const QJsonObject json = RunJson({"reading", date, "--json", "--explain"});
+    const QJsonObject shown = json.value("Working").toObject();
+    QCOMPARE(shown.keys().size(), 4);
+    QCOMPARE((QList<int>{shown.value("YearCode").toInt(), shown.value("MonthDayValue").toInt(),
+                         shown.value("Sum").toInt(), shown.value("KinIndex").toInt()}),
+             working);
+    QCOMPARE(json.value("KinIndex").toInt(), working[3]);
+    const Outcome text = RunCli({"reading", date, "--explain"});
+    QVERIFY(text.out.contains(QString("Sum: %1 + %2 = %3").arg(working[0]).arg(working[1]).arg(working[2])));
+    QVERIFY(text.out.contains(working[2] > 260 ? "above 260, so" : "not above 260"));
+    QVERIFY(text.out.contains(QString("Place in the count: %1\n").arg(working[3])));
+}
+
+void CliTest::matchWorking_data()
+{
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<QString>("partner");
+    QTest::addColumn<int>("sealSum");
+    QTest::addColumn<int>("toneSum");
+    QTest::addColumn<QString>("reduction");
+    QTest::newRow("38 and 22 both reduce") << "1955-07-04" << "2000-01-01" << 38 << 22
+                                           << "Seal sum: 20 + 18 = 38, above 20, so 3 + 8 = 11";
+    QTest::newRow("8 and 17") << "1900-03-01" << "2016-12-31" << 8 << 17
+                              << "Seal sum: 7 + 1 = 8, not above 20, so it stays 8";
+}
+
+void CliTest::matchWorking()
+{
+    QFETCH(QString, user);
+    QFETCH(QString, partner);
+    QFETCH(int, sealSum);
+    QFETCH(int, toneSum);
+    QFETCH(QString, reduction);
+    const QJsonObject json = RunJson({"match", user, partner, "--json", "--explain"});
+    QCOMPARE(json.value("Working").toObject().value("SealSum").toInt(), sealSum);
+    QCOMPARE(json.value("Working").toObject().value("ToneSum").toInt(), toneSum);
+    QVERIFY(json.value("user").toObject().value("Working").toObject().contains("YearCode"));
+    QVERIFY(json.value("partner").toObject().value("Working").toObject().contains("Sum"));
+    const Outcome text = RunCli({"match", user, partner, "--explain"});
+    QVERIFY2(text.out.contains(reduction), qPrintable(text.out));
+    QVERIFY(text.out.contains(": " + json.value("CompositeName").toString() + "\n"));
+}
+
+void CliTest::groupKeepsNamesAndPairOrder()
+{
+    const QByteArray csv = "Name,DATE\r\n"
+                           "\"Lee, \"\"Bo\"\"\",1955-07-04\r\n"
+                           "Zoë Ångström,2000-01-01\r\n"
+                           " Ann ,1976-02-29\r\n"
+                           "\"Two\nLines\",2016-12-31\r\n";
+    const QString path = folder.filePath("group.csv");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(csv);
+    file.close();
+    const QStringList names = {"Lee, \"Bo\"", "Zoë Ångström", " Ann ", "Two\nLines"};
+
+    const QJsonObject json = RunJson({"group", path, "--json"});
+    const QJsonArray people = json.value("people").toArray();
+    QCOMPARE(people.size(), 4);
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(people[i].toObject().value("Name").toString(), names[i]);
+    QCOMPARE(people[1].toObject().value("EnglishName").toString(), "Star");
+    const QJsonArray pairs = json.value("pairs").toArray();
+    QCOMPARE(pairs.size(), 6);
+    const QList<QPair<int, int>> order = {{0, 1}, {0, 2}, {0, 3}, {1, 2}, {1, 3}, {2, 3}};
+    for (int i = 0; i < 6; ++i) {
+        QCOMPARE(pairs[i].toObject().value("A").toInt(), order[i].first);
+        QCOMPARE(pairs[i].toObject().value("B").toInt(), order[i].second);
+    }
+    // The same composite as a match of the two dates.
+    QCOMPARE(pairs[0].toObject().value("CompositeName").toString(),
+             RunJson({"match", "1955-07-04", "2000-01-01", "--json"}).value("CompositeName").toString());
+
+    const QList<QStringList> rows = CsvRows(RunCli({"group", "-", "--csv"}, csv).out);
+    QCOMPARE(rows.size(), 7);
+    QCOMPARE(rows[0].join(','), "A,B,CompositeSeal,CompositeTone,CompositeName");
+    QCOMPARE(rows[1], (QStringList{names[0], names[1], "11", "4", "Blue Self-Existing Monkey"}));
+    QCOMPARE(rows[6][0], names[2]);
+    QCOMPARE(rows[6][1], names[3]);
+}
+
+void CliTest::groupTextListsPeopleThenPairs()
+{
+    const Outcome text = RunCli({"group", "-"}, "Ann,1955-07-04\nBob,2000-01-01\nCy,1976-02-29\n");
+    QCOMPARE(text.status, 0);
+    QCOMPARE(text.out, "Ann: Dog, tone 9\nBob: Star, tone 13\nCy: Crocodile, tone 3\n\n"
+                       "Ann and Bob: Blue Self-Existing Monkey\nAnn and Cy: Yellow Crystal Seed\n"
+                       "Bob and Cy: Blue Resonant Monkey\n");
+}
+
+void CliTest::badGroups_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("three fields") << QByteArray("Ann,1955-07-04\nBob,2000-01-01,x\n") << "row 2";
+    QTest::newRow("one field") << QByteArray("name,date\nAnn,1955-07-04\nBob\n") << "row 3";
+    QTest::newRow("a blank name") << QByteArray("Ann,1955-07-04\n   ,2000-01-01\n") << "row 2: the name is blank";
+    QTest::newRow("a bad date") << QByteArray("Ann,1955-07-04\nBob,2001-02-29\n") << "row 2: '2001-02-29'";
+    QTest::newRow("a date not ISO") << QByteArray("Ann,4/7/1955\nBob,2000-01-01\n") << "row 1";
+    QTest::newRow("one person") << QByteArray("name,date\nAnn,1955-07-04\n") << "1 person";
+    QTest::newRow("nobody") << QByteArray("") << "0 persons";
+    QByteArray many = "name,date\n";
+    for (int i = 0; i < 1001; ++i)
+        many += "P" + QByteArray::number(i) + ",1955-07-04\n";
+    QTest::newRow("1001 persons") << many << "more than 1000";
+    QTest::newRow("a quote left open") << QByteArray("Ann,1955-07-04\n\"Bob,2000-01-01\n") << "row 2";
+}
+
+void CliTest::badGroups()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(QString, named);
+    const QString html = folder.filePath("bad-group.html");
+    for (const QStringList& form : {QStringList{}, QStringList{"--json"}, QStringList{"--html", html}}) {
+        const Outcome outcome = RunCli(QStringList{"group", "-"} + form, csv);
+        QCOMPARE(outcome.status, 2);
+        QVERIFY(outcome.out.isEmpty());
+        QCOMPARE(outcome.err.count('\n'), 1);
+        QVERIFY2(outcome.err.contains(named), qPrintable(outcome.err));
+        QVERIFY(!QFile::exists(html));
+    }
+}
+
+void CliTest::coupleReport()
+{
+    const Outcome text =
+        RunCli({"couple", "--name", "Ann", "1955-07-04", "--name", "Bob", "2000-01-01"});
+    QCOMPARE(text.status, 0);
+    const QStringList inOrder = {"Ann, born July 4, 1955", "Dog, TZI - (OC)", "Helpful and loyal",
+                                 "Bloodstone", "Bob, born January 1, 2000", "Star",
+                                 "Together: Blue Self-Existing Monkey", "11Chuen.jpg"};
+    qsizetype at = 0;
+    for (const QString& part : inOrder) {
+        const qsizetype found = text.out.indexOf(part, at);
+        QVERIFY2(found >= 0, qPrintable(part));
+        at = found;
+    }
+    const auto description = modMayanCompatibility::SealTable[10].SealDescription;
+    QVERIFY(text.out.contains(QString::fromUtf8(description.data(), qsizetype(description.size()))));
+}
+
+void CliTest::documentsAsHtml_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QStringList>("contains");
+    QTest::newRow("report") << QStringList{"report", "--name", "Ann <b>", "1955-07-04"}
+                            << QStringList{"color: #800080; font-weight: bold\">Name: ",
+                                           "Ann &lt;b&gt;", "color: #008000",
+                                           "Report Generated By http://www.quorvane.example"};
+    QTest::newRow("couple") << QStringList{"couple", "--name", "Ann", "1955-07-04", "--name",
+                                           "Bob & Co", "2000-01-01"}
+                            << QStringList{"Bob &amp; Co", "Blue Self-Existing Monkey",
+                                           "data:image/jpeg;base64,"};
+    QTest::newRow("group") << QStringList{"group", "-"}
+                           << QStringList{"<table", "Blue Self-Existing Monkey", "background-color"};
+}
+
+void CliTest::documentsAsHtml()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QStringList, contains);
+    const QString html = folder.filePath("document.html");
+    QFile::remove(html);
+    const Outcome outcome =
+        RunCli(args + QStringList{"--html", html}, "Ann,1955-07-04\nBob,2000-01-01\n");
+    QCOMPARE(outcome.status, 0);
+    QVERIFY(outcome.out.isEmpty());
+    const QString written = QString::fromUtf8(Contents(html));
+    for (const QString& part : contains)
+        QVERIFY2(written.contains(part), qPrintable(part));
+    if (QStandardPaths::findExecutable("python3").isEmpty())
+        QSKIP("python3 is not installed to parse the HTML");
+    QCOMPARE(PythonCheck(HtmlChecker, html), QString());
+}
+
+void CliTest::documentsAsPdf_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QStringList>("inOrder");
+    QTest::newRow("report without a page number")
+        << QStringList{"report", "--name", "Ann", "1955-07-04"}
+        << QStringList{"Name: Ann", "Date of Birth: July 4, 1955", "Mayan Gemstone: Bloodstone"};
+    QTest::newRow("couple") << QStringList{"couple", "--name", "Ann", "1955-07-04", "--name",
+                                           "Bob", "2000-01-01"}
+                            << QStringList{"Ann", "Bob", "Together: Blue Self-Existing Monkey"};
+    QTest::newRow("group") << QStringList{"group", "-"}
+                           << QStringList{"Blue Self-Existing Monkey", "Star"};
+}
+
+void CliTest::documentsAsPdf()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QStringList, inOrder);
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    const QString pdf = folder.filePath("document.pdf");
+    const Outcome outcome = RunCli(args + QStringList{"--pdf", pdf}, "Ann,1955-07-04\nBob,2000-01-01\n");
+    QCOMPARE(outcome.status, 0);
+    const QString text = PdfText(pdf);
+    qsizetype at = 0;
+    for (const QString& part : inOrder) {
+        const qsizetype found = text.indexOf(part, at);
+        QVERIFY2(found >= 0, qPrintable(part + " in " + text));
+        at = found;
+    }
+    // Nothing at the foot of a page: no line that is only a page number.
+    for (const QString& line : text.split('\n'))
+        QVERIFY2(!QRegularExpression("^\\s*\\d+\\s*$").match(line).hasMatch(), qPrintable(line));
+}
+
+void CliTest::terminalNeverGetsControlCharacters()
+{
+    // A crafted reading file whose name sets the terminal's title and clears the screen.
+    const QString path = folder.filePath("crafted.man");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::fromStdString(
+        modHelp::ScrambleBytes("Ann\x1b]0;owned\x07\x1b[2J") + "\r\n" +
+        modHelp::ScrambleBytes("1955") + "\r\n" + modHelp::ScrambleBytes("July") + "\r\n" +
+        modHelp::ScrambleBytes("4") + "\r\n"));
+    file.close();
+    const Outcome report = RunCli({"report", path});
+    QCOMPARE(report.status, 0);
+    QVERIFY(!report.out.contains(QChar(0x1b)) && !report.out.contains(QChar(0x07)));
+    QVERIFY2(report.out.contains("Name: Ann\\x1B]0;owned\\x07\\x1B[2J\n"), qPrintable(report.out));
+    const Outcome group = RunCli({"group", "-"}, "\"Ann\x1b[2J\",1955-07-04\nBob,2000-01-01\n");
+    QVERIFY(!group.out.contains(QChar(0x1b)));
+    // An argument holding a line feed still gives one error line.
+    const Outcome error = RunCli({"reading", "1955-07-04\n1955-02-30"});
+    QCOMPARE(error.status, 2);
+    QCOMPARE(error.err.count('\n'), 1);
+}
+
+void CliTest::failedWritesKeepTheOldFile_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("target"); // "folder", "missing folder", "full disk"
+    for (const char* command : {"report-pdf", "report-html", "couple-pdf", "group-html", "save"})
+        for (const char* target : {"folder", "missing folder", "full disk"})
+            QTest::addRow("%s to a %s", command, target) << command << target;
+}
+
+void CliTest::failedWritesKeepTheOldFile()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, target);
+    const QString suffix = command == "save" ? ".man" : command.endsWith("pdf") ? ".pdf" : ".html";
+    QString path = folder.filePath("kept" + suffix);
+    const QByteArray old(4096, 'k'); // larger than the limit below, so a write could cut it
+    if (target == "folder") {
+        path = folder.filePath("a folder" + suffix);
+        QVERIFY(QDir().mkpath(path));
+    } else if (target == "missing folder") {
+        path = folder.filePath("missing/x" + suffix);
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(old);
+    }
+    QStringList args;
+    if (command.startsWith("report"))
+        args = {"report", "--name", "Ann", "1955-07-04", command.endsWith("pdf") ? "--pdf" : "--html", path};
+    else if (command == "couple-pdf")
+        args = {"couple", "--name", "Ann", "1955-07-04", "--name", "Bob", "2000-01-01", "--pdf", path};
+    else if (command == "group-html")
+        args = {"group", "-", "--html", path};
+    else
+        args = {"save", path, "--name", "A name long enough to pass the limit", "1955-07-04"};
+
+    // A disk that fills up half-way through the write, by a limit on the size of written files.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    if (target == "full disk")
+        small.rlim_cur = command == "save" ? 8 : 512;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const Outcome outcome = RunCli(args, "Ann,1955-07-04\nBob,2000-01-01\n");
+    setrlimit(RLIMIT_FSIZE, &saved);
+
+    QCOMPARE(outcome.status, 1);
+    QVERIFY(outcome.out.isEmpty());
+    QCOMPARE(outcome.err.count('\n'), 1);
+    QVERIFY2(outcome.err.contains("cannot write"), qPrintable(outcome.err));
+    if (target == "full disk")
+        QCOMPARE(Contents(path), old);
+    else
+        QVERIFY(!QFileInfo(path).isFile());
+    QCOMPARE(QDir(folder.path()).entryList({"*.tmp", ".*"}, QDir::Files | QDir::Hidden), QStringList());
 }
 
 QTEST_MAIN(CliTest)

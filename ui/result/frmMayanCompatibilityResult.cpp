@@ -3,6 +3,7 @@
 #include "Look.h"
 #include "Menus.h"
 #include "QtText.h"
+#include "SealPictures.h"
 #include "frmAbout.h"
 #include "frmSave.h"
 #include "modHelp.h"
@@ -28,11 +29,8 @@ const QIcon& SealPicture(int seal)
     static std::array<QIcon, mmc::SealCount> pictures;
     QIcon& picture = pictures[static_cast<std::size_t>(seal - 1)];
     if (picture.isNull()) {
-        const QString path =
-            QStringLiteral(":/seals/") +
-            kinmatch::ToQString(mmc::SealTable[static_cast<std::size_t>(seal - 1)].PictureKey);
-        picture.addFile(path);
-        picture.addFile(QString(path).replace(QLatin1String(".jpg"), QLatin1String("@2x.jpg")));
+        picture.addFile(kinmatch::SealPicturePath(seal));
+        picture.addFile(kinmatch::SealPicturePath(seal, true));
     }
     return picture;
 }

@@ -1,13 +1,18 @@
 #include "Json.h"
 
+#include "Utf8.h"
+
 #include <cstdio>
 
-namespace kinmatch_cli {
+namespace kinmatch {
 
 std::string JsonString(std::string_view text)
 {
     std::string json = "\"";
-    for (const char c : text) {
+    json.reserve(text.size() + 2);
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t start = pos;
+        const char32_t c = NextCharacter(text, pos);
         switch (c) {
         case '"':
             json += "\\\"";
@@ -25,23 +30,27 @@ std::string JsonString(std::string_view text)
             json += "\\t";
             break;
         default:
-            if (static_cast<unsigned char>(c) < 0x20) {
+            if (c < 0x20) {
                 char escaped[8];
                 std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
                 json += escaped;
+            } else if (c == BrokenSequence) {
+                json += "\\ufffd";
             } else {
-                json += c;
+                json.append(text.substr(start, pos - start));
             }
         }
     }
     return json + "\"";
 }
 
-JsonObject& JsonObject::addRaw(std::string_view key, const std::string& json)
+JsonObject& JsonObject::addRaw(std::string_view key, std::string_view json)
 {
     if (!members_.empty())
         members_ += ", ";
-    members_ += JsonString(key) + ": " + json;
+    members_ += JsonString(key);
+    members_ += ": ";
+    members_ += json;
     return *this;
 }
 
@@ -60,4 +69,4 @@ JsonObject& JsonObject::add(std::string_view key, const JsonObject& object)
     return addRaw(key, object.str());
 }
 
-} // namespace kinmatch_cli
+} // namespace kinmatch

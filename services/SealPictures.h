@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+namespace kinmatch {
+
+// The resource path of a seal's picture (1..20), 120 by 184 pixels, or of its picture at twice
+// that density.
+QString SealPicturePath(int seal, bool doubleDensity = false);
+
+} // namespace kinmatch
