@@ -420,11 +420,12 @@ void ReportWindowTest::openWithoutAPartnerStopsAtValidation()
 void ReportWindowTest::fileSavedByTheCliOpensToTheSameReading()
 {
     const QString path = folder.filePath("cli.man");
+    std::istringstream in;
     std::ostringstream out;
     std::ostringstream err;
-    QCOMPARE(
-        kinmatch_cli::Run({"save", path.toStdString(), "--name", "Ann", "1976-02-29"}, out, err),
-        0);
+    QCOMPARE(kinmatch_cli::Run({"save", path.toStdString(), "--name", "Ann", "1976-02-29"}, in,
+                               out, err),
+             0);
     Child<QLineEdit>(program->mainWindow(), "txtNameF")->setText("Bob");
     Choose(Child<QComboBox>(program->mainWindow(), "cboMonthF"), "February");
     Choose(Child<QComboBox>(program->mainWindow(), "cboDateF"), "29");
