@@ -46,7 +46,8 @@ Arguments ParseArguments(const std::vector<std::string>& args, std::size_t first
                                                   : std::to_string(option->second) + " values"));
         const auto from = args.begin() + static_cast<std::ptrdiff_t>(i + 1);
         parsed.options.emplace_back(
-            arg, std::vector<std::string>(from, from + static_cast<std::ptrdiff_t>(option->second)));
+            arg,
+            std::vector<std::string>(from, from + static_cast<std::ptrdiff_t>(option->second)));
         i += option->second;
     }
     return parsed;

@@ -60,8 +60,8 @@ std::string PersonHtml(const DatedPerson& person)
     };
     std::string html = "<h2>" + HtmlText(person.name) + "</h2>\n";
     html += field("Date of Birth", DateText(person.date));
-    html += field("Mayan Day Sign", std::string(reading.EnglishName) + ", " +
-                                        std::string(reading.SignName));
+    html += field("Mayan Day Sign",
+                  std::string(reading.EnglishName) + ", " + std::string(reading.SignName));
     html += field("Galactic Tone", std::to_string(reading.DayNumber));
     html += field("Mayan Keywords", reading.Keywords);
     html += field("Mayan Gemstone", reading.Gemstone);
@@ -138,8 +138,8 @@ std::string CoupleHtml(const Couple& couple)
     const mmc::CompositeReading composite =
         mmc::CompositeOf(couple.user.reading.Sign, couple.partner.reading.Sign);
     const mmc::SealRow& seal = SealOf(composite.CompositeSeal);
-    std::string body = "<h1>" + HtmlText(couple.user.name) + " and " +
-                       HtmlText(couple.partner.name) + "</h1>\n";
+    std::string body =
+        "<h1>" + HtmlText(couple.user.name) + " and " + HtmlText(couple.partner.name) + "</h1>\n";
     body += PersonHtml(couple.user) + PersonHtml(couple.partner);
     body += "<h2>Together: " + HtmlText(composite.CompositeName) + "</h2>\n";
     body += "<p><img src=\"" + PictureDataAddress(composite.CompositeSeal) +
@@ -163,8 +163,8 @@ std::string GroupHtml(const std::vector<DatedPerson>& people)
             }
             const mmc::CompositeReading composite =
                 mmc::CompositeOf(people[row].reading.Sign, people[column].reading.Sign);
-            body += "<td style=\"background-color: " + SealShade(composite.CompositeSeal) +
-                    "\">" + HtmlText(composite.CompositeName) + "</td>";
+            body += "<td style=\"background-color: " + SealShade(composite.CompositeSeal) + "\">" +
+                    HtmlText(composite.CompositeName) + "</td>";
         }
         body += "</tr>\n";
     }

@@ -64,8 +64,8 @@ void ExpectPositional(const Arguments& arguments, std::size_t count, const std::
 
 std::string Folded(int sum)
 {
-    return sum > mmn::CountLength ? "above 260, so " + std::to_string(sum) + " - 260 = " +
-                                        std::to_string(sum - mmn::CountLength)
+    return sum > mmn::CountLength ? "above 260, so " + std::to_string(sum) +
+                                        " - 260 = " + std::to_string(sum - mmn::CountLength)
                                   : "not above 260, so it stays " + std::to_string(sum);
 }
 
@@ -78,14 +78,15 @@ std::string PersonWorking(const DatedPerson& person, const std::string& indent)
     return indent + "Year code of " + std::to_string(person.date.year) + ": " +
            std::to_string(working.YearCode) + "\n" + indent + "Value of " +
            std::string(MonthName(person.date)) + " " + std::to_string(person.date.day) + ": " +
-           std::to_string(working.MonthDayValue) + "\n" + indent + "Sum: " +
-           std::to_string(working.YearCode) + " + " + std::to_string(working.MonthDayValue) +
-           " = " + std::to_string(working.Sum) + ", " + Folded(working.Sum) + "\n" + indent +
-           "Place in the count: " + std::to_string(kin) + "\n" + indent + "Day sign: (" +
-           std::to_string(kin) + " - 1) mod 20 + 1 = " +
-           std::to_string(person.reading.Sign.DaySign) + ", " + person.reading.Sign.EnglishName +
-           "\n" + indent + "Galactic tone: (" + std::to_string(kin) + " + 6) mod 13 + 1 = " +
-           std::to_string(person.reading.Sign.DayNumber) + "\n";
+           std::to_string(working.MonthDayValue) + "\n" + indent +
+           "Sum: " + std::to_string(working.YearCode) + " + " +
+           std::to_string(working.MonthDayValue) + " = " + std::to_string(working.Sum) + ", " +
+           Folded(working.Sum) + "\n" + indent + "Place in the count: " + std::to_string(kin) +
+           "\n" + indent + "Day sign: (" + std::to_string(kin) +
+           " - 1) mod 20 + 1 = " + std::to_string(person.reading.Sign.DaySign) + ", " +
+           person.reading.Sign.EnglishName + "\n" + indent + "Galactic tone: (" +
+           std::to_string(kin) +
+           " + 6) mod 13 + 1 = " + std::to_string(person.reading.Sign.DayNumber) + "\n";
 }
 
 JsonObject WorkingJson(const DatedPerson& person)
@@ -232,23 +233,23 @@ std::string Match(const Arguments& arguments)
                        std::string(seal.SealDescription) + "\n";
     if (explain) {
         const auto reduced = [](int sum, int limit, int result) {
-            return sum > limit ? "above " + std::to_string(limit) + ", so " +
-                                     std::to_string(sum / 10) + " + " + std::to_string(sum % 10) +
-                                     " = " + std::to_string(result)
-                               : "not above " + std::to_string(limit) + ", so it stays " +
-                                     std::to_string(result);
+            return sum > limit
+                       ? "above " + std::to_string(limit) + ", so " + std::to_string(sum / 10) +
+                             " + " + std::to_string(sum % 10) + " = " + std::to_string(result)
+                       : "not above " + std::to_string(limit) + ", so it stays " +
+                             std::to_string(result);
         };
         const std::string_view toneName =
             mmc::ToneTable[static_cast<std::size_t>(composite.CompositeTone - 1)];
         text += "\nHow it is worked out:\n  You, born " + DateText(user.date) + ":\n" +
                 PersonWorking(user, "    ") + "  Your partner, born " + DateText(partner.date) +
-                ":\n" + PersonWorking(partner, "    ") + "  Seal sum: " +
-                std::to_string(userSign.DaySign) + " + " + std::to_string(partnerSign.DaySign) +
-                " = " + std::to_string(sealSum) + ", " +
+                ":\n" + PersonWorking(partner, "    ") +
+                "  Seal sum: " + std::to_string(userSign.DaySign) + " + " +
+                std::to_string(partnerSign.DaySign) + " = " + std::to_string(sealSum) + ", " +
                 reduced(sealSum, mmc::SealCount, composite.CompositeSeal) + ": " +
-                std::string(seal.SealName) + "\n" + "  Tone sum: " +
-                std::to_string(userSign.DayNumber) + " + " + std::to_string(partnerSign.DayNumber) +
-                " = " + std::to_string(toneSum) + ", " +
+                std::string(seal.SealName) + "\n" +
+                "  Tone sum: " + std::to_string(userSign.DayNumber) + " + " +
+                std::to_string(partnerSign.DayNumber) + " = " + std::to_string(toneSum) + ", " +
                 reduced(toneSum, mmc::ToneCount, composite.CompositeTone) + ": " +
                 std::string(toneName) + "\n" + "  Name: the tone " + std::string(toneName) +
                 " goes between the words of " + std::string(seal.SealName) + ": " +
@@ -374,8 +375,8 @@ mmn::BirthDetails DetailsFromFile(const std::string& path)
     const std::string where = "'" + path + "': ";
     if (kinmatch::TrimBlanks(lines[0]).isEmpty())
         throw UsageError(where + "not a reading file (it holds no name)");
-    const auto monthRow = std::find(mmn::MonthNames.begin(), mmn::MonthNames.end(),
-                                    kinmatch::ToUtf8(lines[2]));
+    const auto monthRow =
+        std::find(mmn::MonthNames.begin(), mmn::MonthNames.end(), kinmatch::ToUtf8(lines[2]));
     bool yearOk = false;
     bool dayOk = false;
     const int year = lines[1].toInt(&yearOk);

@@ -76,7 +76,8 @@ std::vector<DatedPerson> PeopleOfLines(std::istream& in)
     for (int number = 1; std::getline(in, line); ++number) {
         const std::string date = Trimmed(line, " \t\r\n");
         if (!date.empty())
-            people.push_back(PersonOfDate(date, "standard input, line " + std::to_string(number) + ": "));
+            people.push_back(
+                PersonOfDate(date, "standard input, line " + std::to_string(number) + ": "));
     }
     if (people.empty())
         throw UsageError("standard input holds no date");

@@ -12,7 +12,7 @@
 namespace kinmatch_cli {
 
 struct DatedPerson {
-    std::string name; // empty where only a date was given
+    std::string name;     // empty where only a date was given
     std::string dateText; // as given, YYYY-MM-DD
     BirthDate date;
     modMayanNumerology::DatedReading reading;

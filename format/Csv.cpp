@@ -33,8 +33,8 @@ std::variant<std::vector<CsvRow>, CsvError> ParseCsv(std::string_view text)
     std::vector<CsvRow> rows;
     int line = 1;
     CsvRow row{line, {std::string()}};
-    bool quoted = false;       // inside a quoted field
-    bool atFieldStart = true;  // nothing of the current field read yet
+    bool quoted = false;        // inside a quoted field
+    bool atFieldStart = true;   // nothing of the current field read yet
     bool recordStarted = false; // the record holds a character or a separator
     int quotedFrom = 0;
     const auto endRecord = [&] {

@@ -7,10 +7,11 @@
 #include <QGroupBox>
 #include <QLayout>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QMainWindow>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QShortcutEvent>
 
@@ -54,6 +55,38 @@ void FillBackground(QWidget* widget, const QColor& colour)
     palette.setColor(QPalette::Window, colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+Panel::Panel(const QColor& colour, QWidget* parent) : QWidget(parent), colour_(colour) {}
+
+void Panel::paintEvent(QPaintEvent*)
+{
+    QPainter(this).fillRect(rect(), colour_);
+}
+
+Frame::Frame(const QString& caption, const QColor& colour, const QColor& captionColour,
+             const QFont& captionFont, QWidget* parent)
+    : QGroupBox(caption, parent), colour_(colour), captionColour_(captionColour),
+      captionFont_(captionFont)
+{
+}
+
+void Frame::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), colour_);
+    const QFontMetrics metrics(captionFont_);
+    // An etched line, as the frames of the platform the windows were made for have.
+    const QRect border = rect().adjusted(0, metrics.height() / 2, -1, -1);
+    painter.setPen(colour_.darker(160));
+    painter.drawRect(border.adjusted(0, 0, -1, -1));
+    painter.setPen(colour_.lighter(160));
+    painter.drawRect(border.adjusted(1, 1, 0, 0));
+    const QRect caption(8, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
+    painter.fillRect(caption, colour_);
+    painter.setFont(captionFont_);
+    painter.setPen(captionColour_);
+    painter.drawText(caption, Qt::AlignCenter | Qt::TextShowMnemonic, title());
 }
 
 namespace {
@@ -116,14 +149,9 @@ QGroupBox* AddFrame(QWidget* parent, const char* name, const QString& caption,
                     const QRect& geometry, const QColor& background, const QColor& captionColour,
                     const QFont& captionFont)
 {
-    auto* frame = new QGroupBox(caption, parent);
+    auto* frame = new Frame(caption, background, captionColour, captionFont, parent);
     frame->setObjectName(QString::fromLatin1(name));
     frame->setGeometry(geometry);
-    frame->setFont(captionFont);
-    FillBackground(frame, background);
-    QPalette palette = frame->palette();
-    palette.setColor(QPalette::WindowText, captionColour);
-    frame->setPalette(palette);
     return frame;
 }
 
@@ -137,7 +165,9 @@ QLineEdit* AddLineBox(QWidget* parent, const QString& name, const QRect& geometr
         static const QRegularExpression lineBreak(QStringLiteral("\\r\\n|[\\r\\n]"));
         if (!text.contains(lineBreak))
             return;
-        const auto oneLine = [](QString part) { return part.replace(lineBreak, QStringLiteral(" ")); };
+        const auto oneLine = [](QString part) {
+            return part.replace(lineBreak, QStringLiteral(" "));
+        };
         const qsizetype cursor = oneLine(text.left(box->cursorPosition())).size();
         box->setText(oneLine(text));
         box->setCursorPosition(int(cursor));
@@ -153,10 +183,9 @@ TextStyle OfferLinkStyle()
 OfferStrip AddOfferStrip(QWidget* parent, const QRect& geometry, int labelWidth,
                          kinmatch::Platform& platform)
 {
-    auto* strip = new QWidget(parent);
+    auto* strip = new Panel(LightYellow, parent);
     strip->setObjectName(QStringLiteral("fraFullBrand"));
     strip->setGeometry(geometry);
-    FillBackground(strip, LightYellow);
     const QRect place(8, 11, labelWidth, 41);
     // Created second, the full-branding offer starts in front.
     LinkLabel* cobrand = AddLink(strip, "lblCobrand", CoBrandCaption(), place, OfferLinkStyle());
@@ -172,11 +201,10 @@ OfferStrip AddOfferStrip(QWidget* parent, const QRect& geometry, int labelWidth,
 
 QWidget* AddClientArea(QMainWindow* window, const QSize& size)
 {
-    auto* client = new QWidget(window);
+    auto* client = new Panel(LightYellow, window);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(size);
     client->setFont(UiFont());
-    FillBackground(client, LightYellow);
     window->setCentralWidget(client);
     return client;
 }

@@ -5,11 +5,11 @@
 
 #include <QColor>
 #include <QFont>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRect>
 
-class QGroupBox;
 class QLineEdit;
 class QMainWindow;
 
@@ -60,7 +60,43 @@ protected:
     bool event(QEvent* event) override;
 };
 
+// Fills a single control (a label) with a colour, through its palette. A container is a Panel or
+// a Frame instead: a palette set on a container passes to every control inside it, and the
+// toolkit's style then caches those controls' pictures under new keys for every new window,
+// keys that Qt 6.4's pixmap cache never forgets.
 void FillBackground(QWidget* widget, const QColor& colour);
+
+// An area of one flat colour.
+class Panel : public QWidget {
+    Q_OBJECT
+
+public:
+    Panel(const QColor& colour, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor colour_;
+};
+
+// A captioned frame whose inside is exactly its colour (the toolkit's style would shade it), with
+// an etched border and the caption in its own colour and font.
+class Frame : public QGroupBox {
+    Q_OBJECT
+
+public:
+    Frame(const QString& caption, const QColor& colour, const QColor& captionColour,
+          const QFont& captionFont, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor colour_;
+    QColor captionColour_;
+    QFont captionFont_;
+};
 
 struct TextStyle {
     QFont font = UiFont();

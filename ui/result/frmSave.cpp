@@ -17,36 +17,38 @@ frmSave::frmSave(kinmatch::ReadingSession& session, kinmatch::Platform& platform
 {
     setObjectName(QStringLiteral("frmSave"));
     setModal(true);
-    look::FillBackground(this, look::LightYellow);
     setFont(look::UiFont());
     setFixedSize(515, 521);
+    auto* client = new look::Panel(look::LightYellow, this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setGeometry(rect());
 
     const look::TextStyle linkStyle{look::UiFont(), look::LinkBlue, Qt::AlignCenter};
     auto* Label14 =
-        look::AddLink(this, "Label14", tr("The Most Popular Online Mystic Discussion Forum"),
+        look::AddLink(client, "Label14", tr("The Most Popular Online Mystic Discussion Forum"),
                       {116, 0, 282, 13}, linkStyle);
     auto* Label1 = look::AddLink(
-        this, "Label1", tr("Click Here To Visit %1 Now").arg(modHelp::MainSiteForDisplay()),
+        client, "Label1", tr("Click Here To Visit %1 Now").arg(modHelp::MainSiteForDisplay()),
         {124, 12, 266, 13}, linkStyle);
     for (look::LinkLabel* link : {Label14, Label1})
         connect(link, &look::LinkLabel::clicked, this,
                 [&platform] { modHelp::OpenHomePage(platform); });
 
-    RTB = new QTextEdit(this);
+    RTB = new QTextEdit(client);
     RTB->setObjectName(QStringLiteral("RTB"));
     RTB->setGeometry(2, 26, 511, 409);
     RTB->setReadOnly(true);
     RTB->setAccessibleName(tr("Report"));
 
-    QPushButton* cmdSave = look::AddButton(this, "cmdSave", tr("&Save"), {360, 438, 75, 23});
-    QPushButton* cmdPrint = look::AddButton(this, "cmdPrint", tr("&Print"), {437, 438, 75, 23});
+    QPushButton* cmdSave = look::AddButton(client, "cmdSave", tr("&Save"), {360, 438, 75, 23});
+    QPushButton* cmdPrint = look::AddButton(client, "cmdPrint", tr("&Print"), {437, 438, 75, 23});
     connect(cmdSave, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmSave::cmdPrint_Click);
     setTabOrder(RTB, cmdPrint);
     setTabOrder(cmdPrint, cmdSave);
 
     // As in the result window, the co-branding offer lies beneath and stays covered.
-    look::AddOfferStrip(this, {2, 464, 511, 57}, 495, platform);
+    look::AddOfferStrip(client, {2, 464, 511, 57}, 495, platform);
 
     const mmn::PersonReading reading = session_.ComputeUserReading();
     const auto runs = kinmatch::ComposeReport(session_.records().UserDetails, reading,
