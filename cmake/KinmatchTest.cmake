@@ -1,6 +1,6 @@
 # kinmatch_add_test(NAME SOURCES... LIBRARIES libs...)
-# One QtTest executable, registered with ctest, run offscreen under a fixed locale so that
-# results never depend on the machine's display or language settings.
+# One QtTest executable, registered with ctest (label "offscreen"), run offscreen under a fixed
+# locale so that results never depend on the machine's display or language settings.
 function(kinmatch_add_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
@@ -9,5 +9,6 @@ function(kinmatch_add_test name)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;LANG=C.UTF-8;LANGUAGE=en"
-        TIMEOUT 120)
+        TIMEOUT 120
+        LABELS offscreen)
 endfunction()

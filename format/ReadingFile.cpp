@@ -19,14 +19,15 @@ std::optional<char32_t> FirstUnstorableCharacter(std::string_view name)
 
 std::optional<std::string> EncodeReadingFile(const modMayanNumerology::BirthDetails& details)
 {
-    const auto name = modHelp::EncodeWindows1252(details.Name);
-    if (!name || FirstUnstorableCharacter(details.Name))
-        return std::nullopt;
     std::string bytes;
-    // Month names, digits and the name's Windows-1252 bytes: one byte per character.
-    for (const std::string& field : {*name, std::to_string(details.BirthYear), details.BirthMonth,
-                                     std::to_string(details.BirthDay)})
-        bytes += modHelp::ScrambleBytes(field) + "\r\n";
+    // Every field in Windows-1252, one byte per character, each on a line of its own.
+    for (const std::string& field : {details.Name, std::to_string(details.BirthYear),
+                                     details.BirthMonth, std::to_string(details.BirthDay)}) {
+        const auto encoded = modHelp::EncodeWindows1252(field);
+        if (!encoded || FirstUnstorableCharacter(field))
+            return std::nullopt;
+        bytes += modHelp::ScrambleBytes(*encoded) + "\r\n";
+    }
     return bytes;
 }
 

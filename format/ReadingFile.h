@@ -21,7 +21,7 @@ inline constexpr std::size_t ReadingFileReadLimit = 64 * 1024;
 // which would end the line early or add lines that change the reading.
 std::optional<char32_t> FirstUnstorableCharacter(std::string_view name);
 
-// The file's bytes, or nothing when the name holds a character the file cannot keep.
+// The file's bytes, or nothing when a field holds a character the file cannot keep.
 std::optional<std::string> EncodeReadingFile(const modMayanNumerology::BirthDetails& details);
 
 // The four unscrambled lines (name, year, month, day) as UTF-8. A line ends at CR, a LF right

@@ -8,11 +8,13 @@ KINMATCH_BUILD=$KINMATCH_ROOT/build
 # ask for.
 KINMATCH_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
                    libgl-dev fonts-dejavu-core)
-# What the tests use beyond the build: poppler-utils reads printed PDFs back; Xvfb, xdotool and
-# CUPS-PDF drive the whole program; the validators, dpkg-dev and file check the installation
-# and the .deb.
-KINMATCH_TEST_PACKAGES=(poppler-utils xvfb xdotool x11-utils cups printer-driver-cups-pdf
-                        desktop-file-utils appstream shared-mime-info dpkg-dev file)
+# What the tests use beyond the build: poppler-utils reads printed PDFs back and python3 parses
+# written HTML; Xvfb, openbox, xdotool and a private CUPS drive the whole program; clang with its
+# runtime builds the fuzz targets; the validators, lintian, dpkg-dev and file check the
+# installation and the .deb.
+KINMATCH_TEST_PACKAGES=(poppler-utils python3 xvfb openbox xdotool x11-utils cups
+                        clang libclang-rt-14-dev
+                        desktop-file-utils appstream shared-mime-info lintian dpkg-dev file)
 
 # kinmatch_install_missing [extra packages...]
 kinmatch_install_missing() {
@@ -37,8 +39,19 @@ kinmatch_install_test_tools() {
         echo "warning: could not install all of ${KINMATCH_TEST_PACKAGES[*]}" >&2
 }
 
-# kinmatch_build [cmake options...]
+# kinmatch_build [cmake options...]: configures and builds in build/.
 kinmatch_build() {
-    cmake -S "$KINMATCH_ROOT" -B "$KINMATCH_BUILD" -G Ninja "$@"
-    cmake --build "$KINMATCH_BUILD" --parallel "$(nproc)"
+    kinmatch_build_in "$KINMATCH_BUILD" "$@"
+}
+
+# kinmatch_build_in FOLDER [cmake options...] [--target TARGET]
+kinmatch_build_in() {
+    local folder=$1
+    shift
+    local options=() targets=()
+    while [[ $# -gt 0 ]]; do
+        if [[ $1 == --target ]]; then targets+=(--target "$2"); shift 2; else options+=("$1"); shift; fi
+    done
+    cmake -S "$KINMATCH_ROOT" -B "$folder" -G Ninja "${options[@]}"
+    cmake --build "$folder" --parallel "$(nproc)" "${targets[@]}"
 }

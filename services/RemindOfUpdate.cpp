@@ -20,21 +20,17 @@ QString Unscrambled(const QString& text)
     return kinmatch::ToQString(UnscrambleText(kinmatch::ToUtf8(text)).value_or(std::string()));
 }
 
-// The date is kept as ISO 8601 so that a change of locale never makes it unreadable; a value
-// written by an older version in the locale's short date format is still understood, with a
-// two-digit year taken in the century that puts it nearest to today.
+} // namespace
+
 QDate RecordedDate(const QString& text, const QDate& today)
 {
     const QDate iso = QDate::fromString(text, Qt::ISODate);
     if (iso.isValid())
         return iso;
-    QDate local = QLocale::system().toDate(text, QLocale::ShortFormat);
-    while (local.isValid() && local.year() < today.year() - 50)
-        local = local.addYears(100);
-    return local;
+    const QDate local = QLocale::system().toDate(text, QLocale::ShortFormat);
+    const bool lastCentury = local.year() < today.year() - 50 && local.year() >= today.year() - 150;
+    return lastCentury ? local.addYears(100) : local;
 }
-
-} // namespace
 
 QString UpdateQuestion()
 {

@@ -6,6 +6,10 @@
 
 int main(int argc, char* argv[])
 {
+    // There is no log: the toolkit's own notes (no browser found, a missing runtime folder) have
+    // no reader. KINMATCH_DEBUG keeps them.
+    if (qEnvironmentVariableIsEmpty("KINMATCH_DEBUG"))
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     QApplication app(argc, argv);
     // A few sizes only: every size is decoded and handed to the window system at start-up.
     QIcon icon;
