@@ -1,5 +1,7 @@
 #include "KinmatchCli.h"
 
+#include "KinmatchConfig.h"
+
 #include "Arguments.h"
 #include "Blanks.h"
 #include "Csv.h"

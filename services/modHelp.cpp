@@ -1,5 +1,7 @@
 #include "modHelp.h"
 
+#include "KinmatchConfig.h"
+
 namespace modHelp {
 
 QString MainSite()

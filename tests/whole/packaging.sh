@@ -1,46 +1,112 @@
 #!/usr/bin/env bash
-# cmake --install into a temporary prefix and the .deb hold the program and its desktop files,
-# and the desktop and AppStream validators accept them.
+# The installation and the .deb as Debian and the desktops see them: what they hold, lintian,
+# the desktop and AppStream validators, the manual pages against --help, and the reading file's
+# type as GIO (GNOME), QMimeDatabase (KDE) and xdg-mime see it.
 #   packaging.sh BUILD_DIR
 set -u
 build=$(cd "$1" && pwd)
+source=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
+note() { echo "note: $*"; }
 id=example.quorvane.Kinmatch
 expected=(
     bin/kinmatch bin/kinmatch-cli
     share/applications/$id.desktop
     share/metainfo/$id.metainfo.xml
     share/mime/packages/$id.xml
+    share/man/man1/kinmatch.1.gz share/man/man1/kinmatch-cli.1.gz
+    share/doc/kinmatch/copyright share/doc/kinmatch/changelog.gz
     share/icons/hicolor/16x16/apps/$id.png share/icons/hicolor/48x48/apps/$id.png
     share/icons/hicolor/256x256/apps/$id.png share/icons/hicolor/scalable/apps/$id.svg
 )
 
 cmake --install "$build" --prefix "$work/prefix" >/dev/null || fail "cmake --install failed"
+prefix=$work/prefix
 for file in "${expected[@]}"; do
-    [[ -s $work/prefix/$file ]] || fail "the installation lacks $file"
+    [[ -s $prefix/$file ]] || fail "the installation lacks $file"
 done
-"$work/prefix/bin/kinmatch-cli" --version | grep -q "1.10" || fail "the installed kinmatch-cli does not run"
+version=$("$prefix/bin/kinmatch-cli" --version) || fail "the installed kinmatch-cli does not run"
+
+echo "-- the facts written once agree everywhere"
+grep -q "^StartupWMClass=kinmatch$" "$prefix/share/applications/$id.desktop" || fail "no StartupWMClass"
+grep -q "<id>$id</id>" "$prefix/share/metainfo/$id.metainfo.xml" || fail "the metainfo names another id"
+grep -q "release version=\"${version#kinmatch-cli }\"" "$prefix/share/metainfo/$id.metainfo.xml" ||
+    fail "the metainfo's release is not $version"
+zcat "$prefix/share/man/man1/kinmatch-cli.1.gz" | grep -q "Kinmatch ${version#kinmatch-cli }" ||
+    fail "the manual page is not of $version"
+
+echo "-- the manual page says what --help says"
+# Every usage line and every option of --help stands in the manual page, whose troff escapes
+# and font changes are taken out first.
+page=$(zcat "$prefix/share/man/man1/kinmatch-cli.1.gz" | sed -e 's/^\.[A-Z]* //' -e 's/\\-/-/g' -e 's/\\f[BIRP]//g')
+while IFS= read -r line; do
+    usage=$(sed -e 's/^ *//' <<<"$line")
+    grep -qF -- "$usage" <<<"$page" || fail "the manual page lacks: $usage"
+done < <("$prefix/bin/kinmatch-cli" --help | sed -n '/^  kinmatch-cli /p')
+for option in $("$prefix/bin/kinmatch-cli" --help | grep -oE -- '--[a-z]+' | sort -u); do
+    grep -qF -- "$option" <<<"$page" || fail "the manual page lacks $option"
+done
 
 if command -v desktop-file-validate >/dev/null; then
-    desktop-file-validate "$work/prefix/share/applications/$id.desktop" || fail "desktop-file-validate"
+    desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop-file-validate"
 else
-    echo "note: desktop-file-validate is not installed"
+    note "desktop-file-validate is not installed"
 fi
 if command -v appstreamcli >/dev/null; then
-    appstreamcli validate --no-net "$work/prefix/share/metainfo/$id.metainfo.xml" ||
-        fail "appstreamcli validate"
+    report=$(appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" 2>&1) ||
+        fail "appstreamcli validate: $report"
+    grep -qE '^(E|W):' <<<"$report" && fail "appstreamcli validate warns: $report"
 else
-    echo "note: appstreamcli is not installed"
-fi
-if command -v update-mime-database >/dev/null; then
-    update-mime-database "$work/prefix/share/mime" 2>/dev/null
-    grep -q "application/x-kinmatch-reading" "$work/prefix/share/mime/globs2" ||
-        fail "the reading-file type is not registered"
+    note "appstreamcli is not installed"
 fi
 
-command -v dpkg-deb >/dev/null || { echo "note: dpkg-deb is not installed; no .deb built"; echo "1 passed, 0 failed"; exit 0; }
+echo "-- reading files are typed as readings, troff pages named .man as manual pages"
+if command -v update-mime-database >/dev/null && [[ -f /usr/share/mime/packages/freedesktop.org.xml ]]; then
+    data=$work/data
+    mkdir -p "$data/mime/packages" "$work/empty"
+    cp /usr/share/mime/packages/freedesktop.org.xml "$prefix/share/mime/packages/$id.xml" "$data/mime/packages/"
+    update-mime-database "$data/mime" || fail "update-mime-database"
+    files=$work/files
+    mkdir -p "$files"
+    "$prefix/bin/kinmatch-cli" save "$files/ann.man" --name "Ann" 1955-07-04 || fail "save"
+    "$prefix/bin/kinmatch-cli" save "$files/zoe.man" --name "Zoë Ångström-Œuvre" 2000-05-31 || fail "save"
+    cp "$files/zoe.man" "$files/Zoe"
+    printf '.TH KINMATCH 1\n.SH NAME\nkinmatch \\- a page\n' >"$files/page.man"
+    printf '.\\" A page\n.TH X 7 "2026"\n.SH NAME\nx \\- y\n' >"$files/other.man"
+    readings=(ann.man zoe.man Zoe)
+    pages=(page.man other.man)
+    probe=$build/tests/mime_probe
+    type_of() { # type_of TOOL FILE
+        local env=(env XDG_DATA_DIRS="$data" XDG_DATA_HOME="$work/empty" XDG_CURRENT_DESKTOP=GNOME)
+        case $1 in
+            gio) "${env[@]}" gio info -a standard::content-type "$2" 2>/dev/null | sed -n 's/^ *standard::content-type: //p' ;;
+            qt) "${env[@]}" "$probe" "$2" ;;
+            xdg-mime) "${env[@]}" xdg-mime query filetype "$2" 2>/dev/null ;;
+        esac
+    }
+    tools=()
+    command -v gio >/dev/null && tools+=(gio) || note "gio is not installed"
+    [[ -x $probe ]] && tools+=(qt)
+    command -v xdg-mime >/dev/null && command -v gio >/dev/null && tools+=(xdg-mime) || note "xdg-mime is not installed"
+    for tool in "${tools[@]}"; do
+        for file in "${readings[@]}"; do
+            [[ $(type_of "$tool" "$files/$file") == application/x-kinmatch-reading ]] ||
+                fail "$tool types $file as '$(type_of "$tool" "$files/$file")'"
+        done
+        for file in "${pages[@]}"; do
+            [[ $(type_of "$tool" "$files/$file") == application/x-troff-man ]] ||
+                fail "$tool types $file as '$(type_of "$tool" "$files/$file")'"
+        done
+        echo "   $tool: ${#readings[@]} readings and ${#pages[@]} manual pages typed right"
+    done
+else
+    note "shared-mime-info is not installed; file types not checked"
+fi
+
+echo "-- the .deb"
+command -v dpkg-deb >/dev/null || { note "dpkg-deb is not installed; no .deb built"; echo "1 passed, 0 failed"; exit 0; }
 (cd "$build" && cpack -B "$work/deb" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; fail "cpack"; }
 deb=$(ls "$work"/deb/*.deb 2>/dev/null | head -n 1)
 [[ -n $deb ]] || fail "cpack made no .deb"
@@ -49,7 +115,14 @@ for file in "${expected[@]}"; do
     grep -q "/usr/$file\$" <<<"$contents" || fail "the .deb lacks /usr/$file"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libqt6printsupport6 libc6 qt6-qpa-plugins; do
+for library in libqt6widgets6 libqt6printsupport6 libqt6gui6 libc6 fonts-dejavu-core; do
     grep -q "$library" <<<"$depends" || fail "the .deb does not depend on $library ($depends)"
 done
+grep -q "qt6-qpa-plugins" <<<"$depends" && fail "the .deb depends on qt6-qpa-plugins, which it does not use"
+if command -v lintian >/dev/null; then
+    tags=$(lintian --tag-display-limit 0 "$deb" 2>&1 | grep -E '^(E|W):')
+    [[ -z $tags ]] || fail "lintian: $tags"
+else
+    note "lintian is not installed"
+fi
 echo "1 passed, 0 failed"

@@ -1,5 +1,6 @@
 #include "Look.h"
 
+#include "KinmatchConfig.h"
 #include "UiFontFamily.h"
 #include "modHelp.h"
 
@@ -14,6 +15,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QShortcutEvent>
+#include <QTimer>
 
 namespace look {
 
@@ -209,18 +211,69 @@ QWidget* AddClientArea(QMainWindow* window, const QSize& size)
     return client;
 }
 
-void FinishWindow(QWidget* window)
+namespace {
+
+void Centre(QWidget* window)
 {
-    window->setWindowTitle(Title());
-    if (window->layout())
-        window->layout()->setSizeConstraint(QLayout::SetFixedSize);
-    window->adjustSize();
-    window->setFixedSize(window->size());
     if (const QScreen* screen = window->screen()) {
         QRect frame = window->frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
         window->move(frame.topLeft());
     }
+}
+
+// Centres a window again once it is on the screen, when the window manager has put its frame
+// around it: before that only the client area is known, and the window would sit half a title
+// bar low. Done once, so a window the user has moved stays where it was put.
+class CentreWithFrame : public QObject {
+public:
+    explicit CentreWithFrame(QWidget* window) : QObject(window), window_(window)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            QTimer::singleShot(0, this, [this] { centreWhenFramed(0); });
+        return false;
+    }
+
+private:
+    // The frame's size arrives from the window manager shortly after the window is mapped.
+    void centreWhenFramed(int attempt)
+    {
+        if (window_->frameGeometry() != window_->geometry()) {
+            Centre(window_);
+            window_->removeEventFilter(this);
+        } else if (attempt < 20) {
+            QTimer::singleShot(10, this, [this, attempt] { centreWhenFramed(attempt + 1); });
+        }
+    }
+
+    QWidget* window_;
+};
+
+} // namespace
+
+void FinishWindow(QWidget* window)
+{
+    window->setWindowTitle(Title());
+    // A fixed size offers no maximize button (which the window manager would draw inert, and
+    // which Qt's own Wayland title bar would offer to a window that cannot grow).
+    Qt::WindowFlags flags = window->windowFlags() & (Qt::WindowType_Mask | Qt::WindowStaysOnTopHint);
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+             Qt::WindowCloseButtonHint;
+    if (window->windowType() != Qt::Dialog)
+        flags |= Qt::WindowMinimizeButtonHint;
+    window->setWindowFlags(flags);
+    if (window->layout())
+        window->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    window->adjustSize();
+    window->setFixedSize(window->size());
+    Centre(window);
+    new CentreWithFrame(window);
 }
 
 namespace {
@@ -232,7 +285,7 @@ QString tr(const char* text)
 
 QString Title()
 {
-    return tr("Kinmatch v1.10");
+    return tr("Kinmatch v%1").arg(QStringLiteral(KINMATCH_VERSION));
 }
 
 QString FullBrandCaption()

@@ -1,8 +1,12 @@
+#include "KinmatchConfig.h"
 #include "Program.h"
 #include "QtPlatform.h"
+#include "SessionSignals.h"
 
 #include <QApplication>
 #include <QIcon>
+
+#include <vector>
 
 int main(int argc, char* argv[])
 {
@@ -10,21 +14,37 @@ int main(int argc, char* argv[])
     // no reader. KINMATCH_DEBUG keeps them.
     if (qEnvironmentVariableIsEmpty("KINMATCH_DEBUG"))
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    QApplication app(argc, argv);
+
+    // The window system goes to Qt as an argument rather than in the environment, which the
+    // browser and every other program started from here would inherit.
+    QByteArray platform = kinmatch::PreferredPlatform(argc, argv);
+    std::vector<char*> arguments(argv, argv + argc);
+    char platformOption[] = "-platform";
+    if (!platform.isEmpty()) {
+        arguments.push_back(platformOption);
+        arguments.push_back(platform.data());
+    }
+    int count = static_cast<int>(arguments.size());
+    arguments.push_back(nullptr);
+    QApplication app(count, arguments.data());
+    // The desktop entry's name: the window's class on X and its app id on Wayland, so that docks
+    // and task switchers find the launcher and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KINMATCH_APP_ID));
     // A few sizes only: every size is decoded and handed to the window system at start-up.
     QIcon icon;
     for (const int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/icons/kinmatch-%1.png").arg(size));
     QApplication::setWindowIcon(icon);
 
-    kinmatch::QtPlatform platform;
-    kinmatch::Program program(platform);
+    kinmatch::QtPlatform qtPlatform;
+    kinmatch::Program program(qtPlatform);
     // Ending through the event loop lets settings and files be flushed on the way out.
     QObject::connect(&program, &kinmatch::Program::programEnded, &app,
                      [] { QCoreApplication::exit(0); });
+    kinmatch::EndOnSessionSignals(&program, [&program] { program.EndProgram(); });
     // A desktop opens a reading file with "kinmatch FILE.man".
-    const QStringList arguments = QApplication::arguments();
-    if (!program.start(arguments.size() > 1 ? arguments.at(1) : QString()))
+    const QStringList given = QApplication::arguments();
+    if (!program.start(given.size() > 1 ? given.at(1) : QString()))
         return 0;
     return QApplication::exec();
 }
