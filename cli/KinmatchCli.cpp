@@ -58,6 +58,25 @@ constexpr const char* Usage =
     "an output file that cannot be written exits with status 1 and leaves any old file as it\n"
     "was.\n";
 
+// Output written in pieces as it is made, so that a long batch never sits in memory whole.
+class Sink {
+public:
+    explicit Sink(std::ostream& out) : out_(out) {}
+    ~Sink() { out_ << text; }
+    // Hands what has gathered on once it is large.
+    void flushIfLarge()
+    {
+        if (text.size() > (1u << 20)) {
+            out_ << text;
+            text.clear();
+        }
+    }
+    std::string text;
+
+private:
+    std::ostream& out_;
+};
+
 void ExpectPositional(const Arguments& arguments, std::size_t count, const std::string& what)
 {
     if (arguments.positional.size() != count)
@@ -141,18 +160,18 @@ std::string ReadingJson(const DatedPerson& person, bool explain)
     return json.str() + "\n";
 }
 
-std::string ReadingCsv(const DatedPerson& person)
+void AppendReadingCsv(std::string& out, const DatedPerson& person)
 {
     const mmn::PersonReading& reading = person.reading.Reading;
     const std::string kin = std::to_string(person.reading.KinIndex);
     const std::string sign = std::to_string(person.reading.Sign.DaySign);
     const std::string number = std::to_string(reading.DayNumber);
-    return kinmatch::CsvRecord({person.dateText, kin, sign, number, reading.SignName,
-                                reading.EnglishName, reading.Keywords, reading.Gemstone,
-                                reading.Significance});
+    kinmatch::AppendCsvRecord(out, {IsoText(person.date), kin, sign, number, reading.SignName,
+                                    reading.EnglishName, reading.Keywords, reading.Gemstone,
+                                    reading.Significance});
 }
 
-std::string Reading(const Arguments& arguments, std::istream& in)
+std::string Reading(const Arguments& arguments, std::istream& in, std::ostream& output)
 {
     const std::string form = OneOf(arguments, {"--json", "--csv"});
     const bool explain = arguments.has("--explain");
@@ -160,31 +179,33 @@ std::string Reading(const Arguments& arguments, std::istream& in)
         throw UsageError("--explain cannot be shown in CSV");
     if (arguments.positional.empty())
         throw UsageError("reading needs a DATE, or - to read dates from standard input");
-    std::vector<DatedPerson> people;
+    std::vector<BirthDate> dates;
     if (arguments.positional == std::vector<std::string>{"-"}) {
-        people = PeopleOfLines(in);
+        dates = DatesOfLines(in);
     } else {
-        for (std::size_t i = 0; i < arguments.positional.size(); ++i) {
-            const std::string& date = arguments.positional[i];
+        for (const std::string& date : arguments.positional) {
             if (date == "-")
                 throw UsageError("- reads the dates from standard input and stands alone");
-            people.push_back(PersonOfDate(date));
+            dates.push_back(DateOf(date));
         }
     }
 
-    std::string out;
+    Sink sink(output);
+    std::string& out = sink.text;
     if (form == "--csv")
-        out = "Date,KinIndex,DaySign,DayNumber,SignName,EnglishName,Keywords,Gemstone,"
-              "Significance\r\n";
-    for (std::size_t i = 0; i < people.size(); ++i) {
+        out += "Date,KinIndex,DaySign,DayNumber,SignName,EnglishName,Keywords,Gemstone,"
+               "Significance\r\n";
+    for (std::size_t i = 0; i < dates.size(); ++i) {
+        const DatedPerson person = PersonOf(dates[i]);
         if (form == "--csv")
-            out += ReadingCsv(people[i]);
+            AppendReadingCsv(out, person);
         else if (form == "--json")
-            out += ReadingJson(people[i], explain);
+            out += ReadingJson(person, explain);
         else
-            out += (i > 0 ? "\n" : "") + ReadingText(people[i], explain);
+            out += (i > 0 ? "\n" : "") + ReadingText(person, explain);
+        sink.flushIfLarge();
     }
-    return out;
+    return {};
 }
 
 std::string Match(const Arguments& arguments)
@@ -271,7 +292,7 @@ std::string ReadText(const std::string& source, std::istream& in)
     return bytes->toStdString();
 }
 
-std::string Group(const Arguments& arguments, std::istream& in)
+std::string Group(const Arguments& arguments, std::istream& in, std::ostream& output)
 {
     const std::string form = OneOf(arguments, {"--json", "--csv", "--html", "--pdf"});
     ExpectPositional(arguments, 1, "group needs FILE.csv, or - for standard input");
@@ -288,8 +309,8 @@ std::string Group(const Arguments& arguments, std::istream& in)
         return {};
     }
     const std::size_t count = people.size();
-    std::string out;
-    out.reserve(count * count * 24);
+    Sink sink(output);
+    std::string& out = sink.text;
     if (form == "--csv")
         out += "A,B,CompositeSeal,CompositeTone,CompositeName\r\n";
     else if (form == "--json")
@@ -300,7 +321,7 @@ std::string Group(const Arguments& arguments, std::istream& in)
         if (form == "--json")
             out += JsonObject()
                        .add("Name", person.name)
-                       .add("Date", person.dateText)
+                       .add("Date", IsoText(person.date))
                        .add("KinIndex", person.reading.KinIndex)
                        .add("DaySign", sign.DaySign)
                        .add("DayNumber", sign.DayNumber)
@@ -323,8 +344,8 @@ std::string Group(const Arguments& arguments, std::istream& in)
             if (form == "--csv") {
                 const std::string seal = std::to_string(composite.CompositeSeal);
                 const std::string tone = std::to_string(composite.CompositeTone);
-                out += kinmatch::CsvRecord(
-                    {people[a].name, people[b].name, seal, tone, composite.CompositeName});
+                kinmatch::AppendCsvRecord(
+                    out, {people[a].name, people[b].name, seal, tone, composite.CompositeName});
             } else if (form == "--json") {
                 out += (first ? "" : ",\n") + JsonObject()
                                                   .add("A", int(a))
@@ -339,11 +360,12 @@ std::string Group(const Arguments& arguments, std::istream& in)
                        "\n";
             }
             first = false;
+            sink.flushIfLarge();
         }
     }
     if (form == "--json")
         out += "\n]}\n";
-    return out;
+    return {};
 }
 
 Couple CoupleFromArguments(const Arguments& arguments)
@@ -446,7 +468,7 @@ std::string Save(const Arguments& arguments)
     return {};
 }
 
-std::string Dispatch(const std::vector<std::string>& args, std::istream& in)
+std::string Dispatch(const std::vector<std::string>& args, std::istream& in, std::ostream& out)
 {
     if (args.empty())
         throw UsageError("no command given (try --help)");
@@ -461,13 +483,13 @@ std::string Dispatch(const std::vector<std::string>& args, std::istream& in)
     }
     if (command == "reading")
         return Reading(ParseArguments(args, 1, {{"--json", 0}, {"--csv", 0}, {"--explain", 0}}),
-                       in);
+                       in, out);
     if (command == "match")
         return Match(ParseArguments(args, 1, {{"--json", 0}, {"--explain", 0}}));
     if (command == "group")
         return Group(
             ParseArguments(args, 1, {{"--json", 0}, {"--csv", 0}, {"--html", 1}, {"--pdf", 1}}),
-            in);
+            in, out);
     if (command == "couple")
         return CoupleCommand(ParseArguments(args, 1, {{"--name", 2}, {"--pdf", 1}, {"--html", 1}}));
     if (command == "report")
@@ -490,7 +512,7 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
         return status;
     };
     try {
-        const std::string result = Dispatch(args, in);
+        const std::string result = Dispatch(args, in, out);
         out << result;
         out.flush();
         return Success;

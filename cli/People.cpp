@@ -57,31 +57,49 @@ std::string DateText(const BirthDate& date)
            std::to_string(date.year);
 }
 
-DatedPerson PersonOfDate(const std::string& text, const std::string& where)
+std::string IsoText(const BirthDate& date)
+{
+    std::string text = "0000-00-00";
+    const auto digits = [&](std::size_t at, int count, int value) {
+        for (int i = count - 1; i >= 0; --i, value /= 10)
+            text[at + std::size_t(i)] = static_cast<char>('0' + value % 10);
+    };
+    digits(0, 4, date.year);
+    digits(5, 2, date.month);
+    digits(8, 2, date.day);
+    return text;
+}
+
+BirthDate DateOf(const std::string& text, const std::string& where)
 {
     auto parsed = ParseBirthDate(text);
     if (auto* reason = std::get_if<std::string>(&parsed))
         throw UsageError(where + *reason);
-    DatedPerson person;
-    person.dateText = text;
-    person.date = std::get<BirthDate>(parsed);
-    person.reading = mmn::ReadingOf(MonthName(person.date), person.date.day, person.date.year);
-    return person;
+    return std::get<BirthDate>(parsed);
 }
 
-std::vector<DatedPerson> PeopleOfLines(std::istream& in)
+DatedPerson PersonOf(const BirthDate& date, std::string name)
 {
-    std::vector<DatedPerson> people;
+    return {std::move(name), date, mmn::ReadingOf(MonthName(date), date.day, date.year)};
+}
+
+DatedPerson PersonOfDate(const std::string& text, const std::string& where)
+{
+    return PersonOf(DateOf(text, where));
+}
+
+std::vector<BirthDate> DatesOfLines(std::istream& in)
+{
+    std::vector<BirthDate> dates;
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {
         const std::string date = Trimmed(line, " \t\r\n");
         if (!date.empty())
-            people.push_back(
-                PersonOfDate(date, "standard input, line " + std::to_string(number) + ": "));
+            dates.push_back(DateOf(date, "standard input, line " + std::to_string(number) + ": "));
     }
-    if (people.empty())
+    if (dates.empty())
         throw UsageError("standard input holds no date");
-    return people;
+    return dates;
 }
 
 std::vector<DatedPerson> PeopleOfCsv(const std::string& text, const std::string& source)
@@ -107,9 +125,7 @@ std::vector<DatedPerson> PeopleOfCsv(const std::string& text, const std::string&
         if (people.size() == LargestGroup)
             throw UsageError(source + " holds more than " + std::to_string(LargestGroup) +
                              " persons");
-        DatedPerson person = PersonOfDate(row.fields[1], where);
-        person.name = name;
-        people.push_back(std::move(person));
+        people.push_back(PersonOf(DateOf(row.fields[1], where), name));
     }
     if (people.size() < SmallestGroup)
         throw UsageError(source + " holds " + std::to_string(people.size()) +
@@ -123,9 +139,7 @@ DatedPerson PersonOfNameAndDate(const std::vector<std::string>& nameAndDate)
     const std::string name = Trimmed(nameAndDate[0], " ");
     if (name.empty())
         throw UsageError("the name is blank");
-    DatedPerson person = PersonOfDate(nameAndDate[1]);
-    person.name = name;
-    return person;
+    return PersonOf(DateOf(nameAndDate[1]), name);
 }
 
 } // namespace kinmatch_cli

@@ -2,17 +2,52 @@
 
 namespace kinmatch {
 
-std::string CsvField(std::string_view text)
+namespace {
+
+bool NeedsQuotes(std::string_view text)
 {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(text);
-    std::string quoted = "\"";
+    for (const char c : text)
+        // Every character that needs quotes lies below '-'.
+        if (static_cast<unsigned char>(c) < ',' + 1 &&
+            (c == ',' || c == '"' || c == '\r' || c == '\n'))
+            return true;
+    return false;
+}
+
+void AppendField(std::string& out, std::string_view text)
+{
+    if (!NeedsQuotes(text)) {
+        out += text;
+        return;
+    }
+    out += '"';
     for (const char c : text) {
         if (c == '"')
-            quoted += '"';
-        quoted += c;
+            out += '"';
+        out += c;
     }
-    return quoted + '"';
+    out += '"';
+}
+
+} // namespace
+
+std::string CsvField(std::string_view text)
+{
+    std::string field;
+    AppendField(field, text);
+    return field;
+}
+
+void AppendCsvRecord(std::string& out, std::initializer_list<std::string_view> fields)
+{
+    bool first = true;
+    for (const std::string_view field : fields) {
+        if (!first)
+            out += ',';
+        AppendField(out, field);
+        first = false;
+    }
+    out += "\r\n";
 }
 
 std::string CsvRecord(const std::vector<std::string_view>& fields)
@@ -21,7 +56,7 @@ std::string CsvRecord(const std::vector<std::string_view>& fields)
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0)
             record += ',';
-        record += CsvField(fields[i]);
+        AppendField(record, fields[i]);
     }
     return record + "\r\n";
 }
