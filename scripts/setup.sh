@@ -9,10 +9,11 @@ KINMATCH_BUILD=$KINMATCH_ROOT/build
 KINMATCH_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
                    libgl-dev fonts-dejavu-core)
 # What the tests use beyond the build: poppler-utils reads printed PDFs back and python3 parses
-# written HTML; Xvfb, openbox, xdotool and a private CUPS drive the whole program; clang with its
+# written HTML; Xvfb, openbox, xdotool, weston and a private CUPS drive the whole program; clang
+# with its
 # runtime builds the fuzz targets; the validators, lintian, dpkg-dev and file check the
 # installation and the .deb.
-KINMATCH_TEST_PACKAGES=(poppler-utils python3 xvfb openbox xdotool x11-utils cups
+KINMATCH_TEST_PACKAGES=(poppler-utils python3 xvfb openbox xdotool x11-utils cups weston qt6-wayland
                         clang libclang-rt-14-dev
                         desktop-file-utils appstream shared-mime-info lintian dpkg-dev file)
 

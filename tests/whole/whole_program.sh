@@ -77,6 +77,27 @@ start first.log
 first=$started
 main=$(window '^Kinmatch v1\.10$' 480) || fail "no main window"
 
+step "the window belongs to the desktop entry, sits centred with its frame, offers no maximize"
+entry=$build/generated/example.quorvane.Kinmatch.desktop
+class=$(xprop -id "$main" WM_CLASS | sed -n 's/.*= "[^"]*", "\([^"]*\)"/\1/p')
+[[ -n $class ]] && grep -qx "StartupWMClass=$class" "$entry" ||
+    fail "the window's class '$class' is not the entry's StartupWMClass"
+for _ in $(seq 100); do xprop -id "$main" _NET_FRAME_EXTENTS 2>/dev/null | grep -q = && break; sleep 0.05; done
+sleep 0.3 # the window is centred again once its frame is known
+read -r left right top bottom < <(xprop -id "$main" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+# xwininfo gives the client area's place on the screen (xdotool's adds the frame once more).
+X=$(xwininfo -id "$main" | sed -n 's/ *Absolute upper-left X: *//p')
+Y=$(xwininfo -id "$main" | sed -n 's/ *Absolute upper-left Y: *//p')
+WIDTH=$(xwininfo -id "$main" | sed -n 's/ *Width: *//p')
+HEIGHT=$(xwininfo -id "$main" | sed -n 's/ *Height: *//p')
+frame_x=$((X - left)); frame_y=$((Y - top))
+frame_w=$((WIDTH + left + right)); frame_h=$((HEIGHT + top + bottom))
+read -r screen_w screen_h < <(xdpyinfo | sed -n 's/ *dimensions: *\([0-9]*\)x\([0-9]*\).*/\1 \2/p')
+dx=$((2 * frame_x + frame_w - screen_w)); dy=$((2 * frame_y + frame_h - screen_h))
+((dx >= -2 && dx <= 2 && dy >= -2 && dy <= 2)) ||
+    fail "the framed window is not centred: frame at $frame_x,$frame_y size ${frame_w}x$frame_h"
+xprop -id "$main" _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE && fail "the window can be maximized"
+
 step "a second start is refused"
 start second.log
 second=$started
@@ -146,4 +167,40 @@ settings=$started
 main=$(window '^Kinmatch v1\.10$' 480) || fail "start-up waits on the settings FIFO"
 kill "$settings"; wait "$settings" 2>/dev/null
 [[ -p $XDG_CONFIG_HOME/kinmatch/kinmatch.conf ]] || fail "the settings FIFO was replaced"
+step "the session ending the program (SIGTERM) closes it cleanly"
+start term.log
+term=$started
+window '^Kinmatch v1\.10$' 480 >/dev/null || fail "no main window"
+kill -TERM "$term"
+ended "$term" || fail "the program did not end on SIGTERM"
+[[ $status -eq 0 ]] || fail "the program ended with status $status on SIGTERM"
+quietly term.log
+
+# Wayland: where the session also offers X, the windows open on X; with Wayland alone the
+# program runs there, and ends cleanly.
+if command -v weston >/dev/null && ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1; then
+    step "with both X and Wayland offered, the windows open on X"
+    XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR weston --backend=headless-backend.so --socket=wayland-kinmatch \
+        --idle-time=0 >"$work/weston.log" 2>&1 &
+    pids+=($!)
+    for _ in $(seq 100); do [[ -S $XDG_RUNTIME_DIR/wayland-kinmatch ]] && break; sleep 0.05; done
+    [[ -S $XDG_RUNTIME_DIR/wayland-kinmatch ]] || fail "weston did not start"
+    WAYLAND_DISPLAY=wayland-kinmatch start both.log
+    both=$started
+    window '^Kinmatch v1\.10$' 480 >/dev/null || fail "with Wayland offered too, no window opened on X"
+    kill -TERM "$both"; ended "$both"; [[ $status -eq 0 ]] || fail "ended with status $status"
+
+    step "with Wayland alone, the program runs there and ends cleanly"
+    (unset DISPLAY; WAYLAND_DISPLAY=wayland-kinmatch exec "$build/kinmatch") >"$work/wayland.log" 2>&1 &
+    wayland=$!
+    pids+=($wayland)
+    sleep 2
+    kill -0 "$wayland" 2>/dev/null || { wait "$wayland"; fail "on Wayland the program ended with status $?"; }
+    kill -TERM "$wayland"
+    ended "$wayland" || fail "on Wayland the program did not end"
+    [[ $status -eq 0 ]] || fail "on Wayland the program ended with status $status"
+    quietly wayland.log
+else
+    echo "note: weston or qt6-wayland is not installed; the Wayland steps are skipped"
+fi
 echo "1 passed, 0 failed"
