@@ -1,6 +1,7 @@
 // The report window, printing, and reading files saved from it and opened in the main window.
 
 #include "KinmatchCli.h"
+#include "Look.h"
 #include "QtPlatform.h"
 #include "ReadingFile.h"
 #include "ReadingFileIO.h"
@@ -14,8 +15,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -54,6 +55,7 @@ private slots:
     void openWithoutAPartnerStopsAtValidation();
     void fileSavedByTheCliOpensToTheSameReading();
     void readingFileGivenAtStartUp();
+    void keyboardInTheReport();
 
 private:
     // Generates a reading, opens the report window and runs inspect on it before closing it.
@@ -321,7 +323,8 @@ void ReportWindowTest::nameBoxTurnsPastedLineBreaksIntoBlanks()
     const QString path = folder.filePath("pasted.man");
     platform->fileToSave = path;
     withReport([&](frmSave* report) { Click(report, "cmdSave"); });
-    QCOMPARE(LoadReadingFile(path), (std::array<QString, 4>{"Ann 1999 March 3", "1900", "January", "1"}));
+    QCOMPARE(LoadReadingFile(path),
+             (std::array<QString, 4>{"Ann 1999 March 3", "1900", "January", "1"}));
 }
 
 void ReportWindowTest::openRestoresTheUserAndGenerates()
@@ -423,8 +426,8 @@ void ReportWindowTest::fileSavedByTheCliOpensToTheSameReading()
     std::istringstream in;
     std::ostringstream out;
     std::ostringstream err;
-    QCOMPARE(kinmatch_cli::Run({"save", path.toStdString(), "--name", "Ann", "1976-02-29"}, in,
-                               out, err),
+    QCOMPARE(kinmatch_cli::Run({"save", path.toStdString(), "--name", "Ann", "1976-02-29"}, in, out,
+                               err),
              0);
     Child<QLineEdit>(program->mainWindow(), "txtNameF")->setText("Bob");
     Choose(Child<QComboBox>(program->mainWindow(), "cboMonthF"), "February");
@@ -459,6 +462,31 @@ void ReportWindowTest::readingFileGivenAtStartUp()
     }
     running.program = std::make_unique<Program>(*platform);
     program = running.program.get();
+}
+
+void ReportWindowTest::keyboardInTheReport()
+{
+    generate("Ann", 1955, "July", 4);
+    platform->fileToSave.reset();
+    bool stayedOpen = false;
+    withReport([&](frmSave* report) {
+        QApplication::setActiveWindow(report);
+        // Esc does not close the report; Enter presses the focused Print, then Save.
+        QTest::keyClick(report, Qt::Key_Escape);
+        stayedOpen = report->isVisible();
+        for (const char* button : {"cmdPrint", "cmdSave"}) {
+            Child(report, button)->setFocus();
+            QTest::keyClick(Child(report, button), Qt::Key_Return);
+        }
+        // Save asks for MS Sans Serif 8.25 pt and falls back to the window's font without it.
+        const QFont save = Child(report, "cmdSave")->font();
+        QCOMPARE(save.pointSizeF(), 8.25);
+        QVERIFY(save.family() == "MS Sans Serif" || save.family() == look::UiFont().family());
+        QCOMPARE(Child(report, "cmdPrint")->font().family(), look::UiFont().family());
+    });
+    QVERIFY(stayedOpen);
+    QCOMPARE(platform->printedDocuments.size(), 1);
+    QCOMPARE(platform->saveRequests.size(), 1);
 }
 
 QTEST_MAIN(ReportWindowTest)

@@ -71,6 +71,7 @@ private slots:
     void checkBoxOpensTheHomePageAndUnticks();
     void catalogueLink();
     void submitFromTheWindow();
+    void enterPressesExitAndReferAFriend();
 
     void closingShowsTheSupportWindow_data();
     void closingShowsTheSupportWindow();
@@ -354,6 +355,20 @@ void SupportTest::submitFromTheWindow()
     // The window stays open and keeps what was typed.
     QVERIFY(window->isVisible());
     QCOMPARE(TextOf(window, "txtName"), "Ann Lee");
+}
+
+void SupportTest::enterPressesExitAndReferAFriend()
+{
+    frmNagScreen2* window = showSupport();
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    Child(window, "cmdSubmit")->setFocus();
+    QTest::keyClick(Child(window, "cmdSubmit"), Qt::Key_Return);
+    QCOMPARE(platform->messageTexts(), QStringList{"Please Enter Proper Email Address"});
+    QSignalSpy ended(program, &Program::programEnded);
+    Child(window, "cmdClose")->setFocus();
+    QTest::keyClick(Child(window, "cmdClose"), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(ended.count(), 1);
 }
 
 void SupportTest::closingShowsTheSupportWindow_data()

@@ -4,6 +4,7 @@
 #include "frmMain.h"
 #include "frmMayanCompatibilityResult.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
 #include <QLabel>
@@ -55,6 +56,13 @@ private slots:
     void resultPictureIsTheSealsOwn_data();
     void resultPictureIsTheSealsOwn();
     void everyControlHasAnAccessibleName();
+    void altOOpensASavedReading();
+    void enterPressesTheFocusedButton_data();
+    void enterPressesTheFocusedButton();
+    void enterInATextBoxPressesNothing();
+    void accessKeysAreUniqueInEachWindow();
+    void framesAreFlatColour_data();
+    void framesAreFlatColour();
 
 private:
     frmMain* mainWindow() { return running.program->mainWindow(); }
@@ -429,11 +437,17 @@ void WindowsTest::donateIsACommandWithoutADropDown()
 
 void WindowsTest::makeMoneyIsNeverShown()
 {
-    auto* makeMoney = Child<QAction>(mainWindow(), "mnuMakeMoney");
-    QCOMPARE(makeMoney->text(), "Make Money &Online");
-    QVERIFY(!makeMoney->isVisible());
-    QVERIFY(!makeMoney->isEnabled());
-    QVERIFY(mainWindow()->menuBar()->actions().contains(makeMoney));
+    for (const bool result : {false, true}) {
+        QMainWindow* window = mainWindow();
+        if (result)
+            window = generateFor("A", {1955, "July", 4}, "B", {1955, "July", 4});
+        auto* makeMoney = Child<QAction>(window, "mnuMakeMoney");
+        QCOMPARE(makeMoney->text(), "Make Money &Online");
+        QVERIFY(!makeMoney->isVisible());
+        QVERIFY(!makeMoney->isEnabled());
+        QVERIFY(window->actions().contains(makeMoney));             // part of the window
+        QVERIFY(!window->menuBar()->actions().contains(makeMoney)); // claiming no key there
+    }
 }
 
 void WindowsTest::coBrand_data()
@@ -589,6 +603,143 @@ void WindowsTest::everyControlHasAnAccessibleName()
     QCOMPARE(Unnamed(result), QStringList());
     QCOMPARE(Child(result, "picMayanSign")->accessibleName(), "Blue Monkey");
     QVERIFY(Child(result, "picMayanSign")->accessibleDescription().contains("Blue Monkey"));
+}
+
+void WindowsTest::altOOpensASavedReading()
+{
+    QApplication::setActiveWindow(mainWindow());
+    QVERIFY(QTest::qWaitForWindowActive(mainWindow()));
+    QTest::keyClick(mainWindow(), Qt::Key_O, Qt::AltModifier);
+    QCOMPARE(platform->openRequests.size(), 1);
+}
+
+void WindowsTest::enterPressesTheFocusedButton_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    for (const int key : {int(Qt::Key_Return), int(Qt::Key_Enter)}) {
+        const char* name = key == Qt::Key_Return ? "Return" : "Enter";
+        QTest::addRow("main cmdCalculate, %s", name) << "main"
+                                                     << "cmdCalculate" << key;
+        QTest::addRow("main cmdOpen, %s", name) << "main"
+                                                << "cmdOpen" << key;
+        QTest::addRow("result cmdBack, %s", name) << "result"
+                                                  << "cmdBack" << key;
+    }
+}
+
+void WindowsTest::enterPressesTheFocusedButton()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    QWidget* shown = mainWindow();
+    if (window == "result")
+        shown = generateFor("Ann", {1955, "July", 4}, "Bob", {2000, "January", 1});
+    else
+        fill("Ann", {1955, "July", 4}, "Bob", {2000, "January", 1});
+    QApplication::setActiveWindow(shown);
+    QVERIFY(QTest::qWaitForWindowActive(shown));
+    auto* pressed = Child<QPushButton>(shown, button.toLatin1().constData());
+    pressed->setFocus();
+    QTest::keyClick(pressed, Qt::Key(key));
+    Settle();
+    if (button == "cmdCalculate")
+        QCOMPARE(VisibleWindows(), QStringList{"frmMayanCompatibilityResult"});
+    else if (button == "cmdOpen")
+        QCOMPARE(platform->openRequests.size(), 1);
+    else
+        QCOMPARE(VisibleWindows(), QStringList{"frmMain"});
+}
+
+void WindowsTest::enterInATextBoxPressesNothing()
+{
+    fill("Ann", {1955, "July", 4}, "Bob", {2000, "January", 1});
+    QApplication::setActiveWindow(mainWindow());
+    QVERIFY(QTest::qWaitForWindowActive(mainWindow()));
+    for (const char* control : {"txtNameM", "txtNameF", "cboYearM"}) {
+        Child(mainWindow(), control)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+    Settle();
+    QCOMPARE(VisibleWindows(), QStringList{"frmMain"});
+    QVERIFY(platform->openRequests.isEmpty());
+    QVERIFY(platform->messages.isEmpty());
+}
+
+namespace {
+// The access keys a window offers: its buttons' and its menu bar's.
+QStringList AccessKeys(QWidget* window)
+{
+    QStringList keys;
+    const auto add = [&](const QString& text) {
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        if (!key.isEmpty())
+            keys << key.toString();
+    };
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+        if (button->isVisibleTo(window))
+            add(button->text());
+    if (auto* main = qobject_cast<QMainWindow*>(window))
+        for (QAction* action : main->menuBar()->actions())
+            add(action->text());
+    return keys;
+}
+} // namespace
+
+void WindowsTest::accessKeysAreUniqueInEachWindow()
+{
+    const QStringList main = AccessKeys(mainWindow());
+    QCOMPARE(main.size(), QSet<QString>(main.begin(), main.end()).size());
+    QVERIFY(main.contains("Alt+O"));
+    {
+        frmAbout about(*platform, mainWindow());
+        const QStringList inAbout = AccessKeys(&about);
+        QCOMPARE(inAbout.size(), QSet<QString>(inAbout.begin(), inAbout.end()).size());
+    }
+    const QStringList result =
+        AccessKeys(generateFor("Ann", {1955, "July", 4}, "Bob", {2000, "January", 1}));
+    QCOMPARE(result.size(), QSet<QString>(result.begin(), result.end()).size());
+}
+
+void WindowsTest::framesAreFlatColour_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("frame");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("main Frame1") << "main"
+                                 << "Frame1" << QColor(255, 255, 192);
+    QTest::newRow("main Frame2") << "main"
+                                 << "Frame2" << QColor(255, 255, 192);
+    QTest::newRow("result Frame1") << "result"
+                                   << "Frame1" << QColor(192, 192, 0);
+    QTest::newRow("result Frame2") << "result"
+                                   << "Frame2" << QColor(128, 128, 0);
+}
+
+void WindowsTest::framesAreFlatColour()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, frame);
+    QFETCH(QColor, colour);
+    QWidget* shown = mainWindow();
+    if (window == "result")
+        shown = generateFor("Ann", {1955, "July", 4}, "Bob", {2000, "January", 1});
+    auto* box = Child(shown, frame.toLatin1().constData());
+    // The inside, away from the border and the caption, and where no control sits.
+    const QImage image = box->grab().toImage();
+    const QRect inside = box->rect().adjusted(3, 20, -3, -3);
+    int samples = 0;
+    for (int y = inside.top(); y <= inside.bottom(); y += 3)
+        for (int x = inside.left(); x <= inside.right(); x += 3) {
+            const QWidget* child = box->childAt(x, y);
+            if (child)
+                continue;
+            QCOMPARE(QColor(image.pixel(x, y)), colour);
+            ++samples;
+        }
+    QVERIFY(samples > 50);
 }
 
 QTEST_MAIN(WindowsTest)

@@ -5,7 +5,9 @@
 #include "modHelp.h"
 
 #include <QCoreApplication>
+#include <QFontDatabase>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -27,6 +29,15 @@ QFont UiFont(qreal pointSize, bool bold)
     return font;
 }
 
+QFont FontOrWindowFont(const QString& family, qreal pointSize)
+{
+    if (!QFontDatabase::families().contains(family))
+        return UiFont(pointSize);
+    QFont font(family);
+    font.setPointSizeF(pointSize);
+    return font;
+}
+
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
@@ -43,6 +54,16 @@ bool CommandButton::event(QEvent* event)
         return true;
     }
     return QPushButton::event(event);
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && !isDefault()) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 QCursor LinkCursor()
@@ -262,7 +283,8 @@ void FinishWindow(QWidget* window)
     window->setWindowTitle(Title());
     // A fixed size offers no maximize button (which the window manager would draw inert, and
     // which Qt's own Wayland title bar would offer to a window that cannot grow).
-    Qt::WindowFlags flags = window->windowFlags() & (Qt::WindowType_Mask | Qt::WindowStaysOnTopHint);
+    Qt::WindowFlags flags =
+        window->windowFlags() & (Qt::WindowType_Mask | Qt::WindowStaysOnTopHint);
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
              Qt::WindowCloseButtonHint;
     if (window->windowType() != Qt::Dialog)

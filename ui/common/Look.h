@@ -31,6 +31,8 @@ QString Title();
 
 // In the windows' family (kinmatch::UiFontFamily).
 QFont UiFont(qreal pointSize = 8.25, bool bold = false);
+// The family where it is installed, the windows' own otherwise.
+QFont FontOrWindowFont(const QString& family, qreal pointSize);
 
 // A label that acts as a web link: the link pointer over it, clicked on a mouse release.
 class LinkLabel : public QLabel {
@@ -58,6 +60,8 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    // Enter presses a focused button, as Space does, as on the platform the windows come from.
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // Fills a single control (a label) with a colour, through its palette. A container is a Panel or

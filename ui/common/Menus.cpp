@@ -50,12 +50,14 @@ void AddHelpAndOfferMenus(QWidget* owner, QMenuBar* bar, kinmatch::Platform& pla
     bar->addAction(AddMenuAction(owner, nullptr, "mnuDonate", tr("&Donate"),
                                  [&platform] { modHelp::OpenDonationPage(platform); }));
 
-    // Part of the bar but never shown nor enabled; the offer is reached through its label.
+    // Part of the window but never shown nor enabled; the offer is reached through its label.
+    // It is kept off the menu bar, which would claim its access key Alt+O even while hidden and
+    // so take that key from the window's own "&Open" button.
     QAction* makeMoney = AddMenuAction(owner, nullptr, "mnuMakeMoney", tr("Make Money &Online"),
                                        [&platform] { modHelp::OpenFullBrandingOffer(platform); });
     makeMoney->setVisible(false);
     makeMoney->setEnabled(false);
-    bar->addAction(makeMoney);
+    owner->addAction(makeMoney);
 }
 
 } // namespace look

@@ -8,6 +8,7 @@
 #include "ReportDocument.h"
 #include "modHelp.h"
 
+#include <QKeyEvent>
 #include <QTextEdit>
 
 namespace mmn = modMayanNumerology;
@@ -40,7 +41,11 @@ frmSave::frmSave(kinmatch::ReadingSession& session, kinmatch::Platform& platform
     RTB->setReadOnly(true);
     RTB->setAccessibleName(tr("Report"));
 
-    QPushButton* cmdSave = look::AddButton(client, "cmdSave", tr("&Save"), {360, 438, 75, 23});
+    // The save button asks for the font its caption had on the platform the windows come from,
+    // and keeps the window's where that is missing.
+    QPushButton* cmdSave =
+        look::AddButton(client, "cmdSave", tr("&Save"), {360, 438, 75, 23},
+                        look::FontOrWindowFont(QStringLiteral("MS Sans Serif"), 8.25));
     QPushButton* cmdPrint = look::AddButton(client, "cmdPrint", tr("&Print"), {437, 438, 75, 23});
     connect(cmdSave, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmSave::cmdPrint_Click);
@@ -57,6 +62,15 @@ frmSave::frmSave(kinmatch::ReadingSession& session, kinmatch::Platform& platform
     RTB->document()->setParent(RTB);
 
     look::FinishWindow(this);
+}
+
+void frmSave::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void frmSave::cmdPrint_Click()

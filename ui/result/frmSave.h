@@ -17,6 +17,10 @@ class frmSave : public QDialog {
 public:
     frmSave(kinmatch::ReadingSession& session, kinmatch::Platform& platform, QWidget* owner);
 
+protected:
+    // The report closes by its close box (and Alt+F4) only; Esc does not close it.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void cmdPrint_Click();
     void cmdSave_Click();
