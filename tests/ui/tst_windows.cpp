@@ -61,6 +61,7 @@ private slots:
     void enterPressesTheFocusedButton();
     void enterInATextBoxPressesNothing();
     void accessKeysAreUniqueInEachWindow();
+    void iconPicturesAreCrispAtTwiceTheDensity();
     void framesAreFlatColour_data();
     void framesAreFlatColour();
 
@@ -701,6 +702,20 @@ void WindowsTest::accessKeysAreUniqueInEachWindow()
     const QStringList result =
         AccessKeys(generateFor("Ann", {1955, "July", 4}, "Bob", {2000, "January", 1}));
     QCOMPARE(result.size(), QSet<QString>(result.begin(), result.end()).size());
+}
+
+void WindowsTest::iconPicturesAreCrispAtTwiceTheDensity()
+{
+    // At twice the density, the 32-pixel picture is the 64-pixel icon itself, not the 48-pixel
+    // one scaled up.
+    const QPixmap picture = look::ProgramIcon().pixmap(QSize(32, 32), 2.0);
+    QCOMPARE(picture.size(), QSize(64, 64));
+    QImage drawn = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+    drawn.setDevicePixelRatio(1);
+    QCOMPARE(drawn, QImage(":/icons/kinmatch-64.png").convertToFormat(QImage::Format_ARGB32));
+    frmAbout about(*platform, mainWindow());
+    QCOMPARE(Child<QLabel>(&about, "picIcon")->pixmap().toImage(),
+             look::ProgramPicture(&about, 32).toImage());
 }
 
 void WindowsTest::framesAreFlatColour_data()

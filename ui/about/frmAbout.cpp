@@ -24,7 +24,7 @@ frmAbout::frmAbout(kinmatch::Platform& platform, QWidget* owner) : QDialog(owner
     auto* picIcon = new QLabel(client);
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setGeometry(Twips(120, 45, 480, 480));
-    picIcon->setPixmap(windowIcon().pixmap(QSize(32, 32), devicePixelRatioF()));
+    picIcon->setPixmap(look::ProgramPicture(this, 32));
     picIcon->setAccessibleName(tr("Kinmatch"));
 
     look::AddLabel(client, "Label2", look::Title(), Twips(750, 180, 5235, 270),

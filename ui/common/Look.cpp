@@ -66,6 +66,22 @@ void CommandButton::keyPressEvent(QKeyEvent* event)
     QPushButton::keyPressEvent(event);
 }
 
+const QIcon& ProgramIcon()
+{
+    static const QIcon icon = [] {
+        QIcon sizes;
+        for (const int size : {16, 24, 32, 48, 64, 128, 256, 512})
+            sizes.addFile(QStringLiteral(":/icons/kinmatch-%1.png").arg(size));
+        return sizes;
+    }();
+    return icon;
+}
+
+QPixmap ProgramPicture(const QWidget* widget, int size)
+{
+    return ProgramIcon().pixmap(QSize(size, size), widget->devicePixelRatioF());
+}
+
 QCursor LinkCursor()
 {
     static const QCursor cursor(QPixmap(QStringLiteral(":/cursors/link.png")), 6, 1);

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFont>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QRect>
@@ -49,6 +50,13 @@ protected:
 };
 
 QCursor LinkCursor();
+
+// The program's icon in every size it comes in, for the pictures of the about and support
+// windows, which must stay crisp on a high-density screen. (The windows' own icon carries fewer
+// sizes: each one is decoded at start-up.)
+const QIcon& ProgramIcon();
+// The icon drawn at size logical pixels for the widget's screen.
+QPixmap ProgramPicture(const QWidget* widget, int size);
 
 // A push button whose access key runs its command at once. Qt's own buttons animate a press for
 // a tenth of a second before they act, which the user would feel on every Alt+G.

@@ -74,7 +74,7 @@ frmNagScreen2::frmNagScreen2(kinmatch::Platform& platform) : platform_(platform)
     auto* Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(Twips(120, 120, 540, 540));
-    Picture1->setPixmap(windowIcon().pixmap(QSize(36, 36), devicePixelRatioF()));
+    Picture1->setPixmap(look::ProgramPicture(this, 36));
     Picture1->setAccessibleName(tr("Kinmatch"));
     look::AddLabel(this, "Label1", look::Title(), Twips(840, 240, 6375, 435),
                    {look::UiFont(12, true)});
