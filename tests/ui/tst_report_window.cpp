@@ -56,6 +56,8 @@ private slots:
     void fileSavedByTheCliOpensToTheSameReading();
     void readingFileGivenAtStartUp();
     void keyboardInTheReport();
+    void fileDialogsRefuseWhatTheyMust_data();
+    void fileDialogsRefuseWhatTheyMust();
 
 private:
     // Generates a reading, opens the report window and runs inspect on it before closing it.
@@ -266,7 +268,7 @@ void ReportWindowTest::saveWritesTheReadingFile()
     withReport([&](frmSave* report) { Click(report, "cmdSave"); });
     QCOMPARE(platform->saveRequests.size(), 1);
     QCOMPARE(platform->saveRequests.first(),
-             (FileDialogRequest{"Kinmatch", "Mayan Astrology (*.man)", "man", true}));
+             (FileDialogRequest{"Kinmatch", "Mayan Astrology (*.man)", "man", true, true, true}));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("Huu\r\n8@<<\r\nQ|s\x80\r\n;\r\n"));
@@ -338,7 +340,8 @@ void ReportWindowTest::openRestoresTheUserAndGenerates()
     Settle();
     QCOMPARE(
         platform->openRequests.first(),
-        (FileDialogRequest{"Select the source file", "Mayan Astrology (*.man)", "man", false}));
+        (FileDialogRequest{"Select the source file", "Mayan Astrology (*.man)", "man", false, true,
+                           true}));
     QCOMPARE(VisibleWindows(), QStringList{"frmMayanCompatibilityResult"});
     QCOMPARE(program->session().records().UserDetails,
              (mmn::BirthDetails{"Zoë Lee", 1980, "February", 29}));
@@ -487,6 +490,52 @@ void ReportWindowTest::keyboardInTheReport()
     QVERIFY(stayedOpen);
     QCOMPARE(platform->printedDocuments.size(), 1);
     QCOMPARE(platform->saveRequests.size(), 1);
+}
+
+void ReportWindowTest::fileDialogsRefuseWhatTheyMust_data()
+{
+    QTest::addColumn<bool>("saving");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("chosen"); // empty: the dialog refuses and stays open
+    QTest::newRow("save into a missing folder") << true << "missing/x.man" << "";
+    QTest::newRow("save over a read-only file") << true << "locked.man" << "";
+    QTest::newRow("save a new file") << true << "new.man" << "new.man";
+    QTest::newRow("save a name without an extension") << true << "typed" << "typed.man";
+    QTest::newRow("open a file named Human") << false << "Human" << "Human";
+    QTest::newRow("open a name whose file has the extension") << false << "ann" << "ann.man";
+    QTest::newRow("open a read-only file") << false << "locked.man" << "";
+    QTest::newRow("open a missing file") << false << "gone.man" << "";
+}
+
+void ReportWindowTest::fileDialogsRefuseWhatTheyMust()
+{
+    QFETCH(bool, saving);
+    QFETCH(QString, typed);
+    QFETCH(QString, chosen);
+    for (const char* name : {"Human", "ann.man", "locked.man"})
+        writeFile(name, "Huu\r\n8@<<\r\nQ|s\x80\r\n;\r\n");
+    QFile::setPermissions(folder.filePath("locked.man"), QFileDevice::ReadOwner);
+    QtPlatform qtPlatform;
+    bool refused = false;
+    bool stayedOpen = false;
+    const ModalAnswer answer([&](QWidget* dialog) {
+        Child<QLineEdit>(dialog, "fileNameEdit")->setText(folder.filePath(typed));
+        const ModalAnswer refusal([&](QWidget* message) {
+            refused = true;
+            message->close();
+        });
+        QMetaObject::invokeMethod(dialog, "accept");
+        stayedOpen = dialog->isVisible();
+        if (stayedOpen)
+            static_cast<QDialog*>(dialog)->reject();
+    });
+    const FileDialogRequest request{"Kinmatch", "Mayan Astrology (*.man)", "man", saving, true, true};
+    const auto path = saving ? qtPlatform.askFileToSave(request) : qtPlatform.askFileToOpen(request);
+    QVERIFY(answer.answered());
+    QCOMPARE(refused, chosen.isEmpty());
+    QCOMPARE(stayedOpen, chosen.isEmpty());
+    QCOMPARE(path.value_or(QString()), chosen.isEmpty() ? QString() : folder.filePath(chosen));
+    QFile::setPermissions(folder.filePath("locked.man"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 QTEST_MAIN(ReportWindowTest)

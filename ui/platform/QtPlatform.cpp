@@ -27,18 +27,76 @@ QWidget* DialogParent()
     return QApplication::activeWindow();
 }
 
+// Qt's own file dialog, always, so that its checks below hold on every desktop: a dialog of the
+// desktop's own would not refuse a read-only file.
+class CheckedFileDialog : public QFileDialog {
+public:
+    CheckedFileDialog(const FileDialogRequest& request, AcceptMode mode)
+        : QFileDialog(DialogParent(), request.title), request_(request)
+    {
+        setOption(DontUseNativeDialog);
+        setAcceptMode(mode);
+        setFileMode(AnyFile); // the checks are accept()'s
+        setNameFilter(request.filter);
+        setOption(DontConfirmOverwrite); // asked in accept(), after the other checks
+        // Added here only to a name that has none; opening adds it only when the name as typed
+        // does not exist, so a reading file named "Human" can be chosen.
+        if (mode == AcceptSave)
+            setDefaultSuffix(request.defaultSuffix);
+    }
+
+    QString chosen() const { return chosen_; }
+
+    void accept() override
+    {
+        const QStringList files = selectedFiles();
+        if (files.isEmpty())
+            return;
+        QString path = files.constFirst();
+        QFileInfo info(path);
+        if (info.isDir()) {
+            QFileDialog::accept(); // into the folder
+            return;
+        }
+        const bool opening = acceptMode() == AcceptOpen;
+        if (opening && !info.exists() && info.suffix().isEmpty() &&
+            !request_.defaultSuffix.isEmpty()) {
+            path += QLatin1Char('.') + request_.defaultSuffix;
+            info.setFile(path);
+        }
+        if (request_.mustExist && opening && !info.exists())
+            return refuse(tr("%1\nFile not found.\nCheck the file name and try again.")
+                              .arg(info.fileName()));
+        if (request_.mustExist && !opening && !info.absoluteDir().exists())
+            return refuse(tr("%1\nThe folder does not exist.\nCheck the path and try again.")
+                              .arg(info.absolutePath()));
+        // Read-only by its permissions: the check of access() would let root write anything.
+        if (request_.refuseReadOnly && info.exists() &&
+            !(info.permissions() & QFileDevice::WriteOwner))
+            return refuse(tr("%1\nThis file is read-only.\nChoose another file.").arg(info.fileName()));
+        if (!opening && request_.confirmOverwrite && info.exists() &&
+            QMessageBox::warning(this, windowTitle(),
+                                 tr("%1 already exists.\nDo you want to replace it?")
+                                     .arg(info.fileName()),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+            return;
+        chosen_ = path;
+        QDialog::accept();
+    }
+
+private:
+    void refuse(const QString& text) { QMessageBox::warning(this, windowTitle(), text); }
+
+    FileDialogRequest request_;
+    QString chosen_;
+};
+
 std::optional<QString> AskFile(const FileDialogRequest& request, QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(DialogParent(), request.title);
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                       : QFileDialog::AnyFile);
-    dialog.setNameFilter(request.filter);
-    dialog.setDefaultSuffix(request.defaultSuffix);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    CheckedFileDialog dialog(request, mode);
+    if (dialog.exec() != QDialog::Accepted || dialog.chosen().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return dialog.chosen();
 }
 
 // Addressed by the program file's name without its extension.
