@@ -4,16 +4,16 @@
 KINMATCH_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 KINMATCH_BUILD=$KINMATCH_ROOT/build
 
-# Debian packages: the toolchain, Qt 6 with its X11 platform plugin, and the fonts the windows
-# ask for.
-KINMATCH_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
-                   libgl-dev fonts-dejavu-core)
+# Debian packages: the toolchain, Qt 6 (its X11 and offscreen platform plugins come with
+# libqt6gui6), and the fonts the windows ask for.
+KINMATCH_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev
+                   fonts-dejavu-core)
 # What the tests use beyond the build: poppler-utils reads printed PDFs back and python3 parses
-# written HTML; Xvfb, openbox, xdotool, weston and a private CUPS drive the whole program; clang
-# with its
-# runtime builds the fuzz targets; the validators, lintian, dpkg-dev and file check the
-# installation and the .deb.
+# written HTML; Xvfb, openbox, xdotool, weston and a private CUPS drive the whole program, and a
+# private AT-SPI bus shows it as a screen reader meets it; clang with its runtime builds the fuzz
+# targets; the validators, lintian, dpkg-dev and file check the installation and the .deb.
 KINMATCH_TEST_PACKAGES=(poppler-utils python3 xvfb openbox xdotool x11-utils cups weston qt6-wayland
+                        dbus-daemon at-spi2-core python3-pyatspi
                         clang libclang-rt-14-dev
                         desktop-file-utils appstream shared-mime-info lintian dpkg-dev file)
 

@@ -4,6 +4,7 @@
 #include "UiFontFamily.h"
 #include "modHelp.h"
 
+#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -36,6 +37,45 @@ QFont FontOrWindowFont(const QString& family, qreal pointSize)
     QFont font(family);
     font.setPointSizeF(pointSize);
     return font;
+}
+
+namespace {
+
+class LinkLabelAccessible : public QAccessibleWidget {
+public:
+    explicit LinkLabelAccessible(LinkLabel* link) : QAccessibleWidget(link, QAccessible::Link) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        const QString own = QAccessibleWidget::text(kind);
+        if (kind == QAccessible::Name && own.isEmpty())
+            return static_cast<QLabel*>(widget())->text();
+        return own;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            emit static_cast<LinkLabel*>(widget())->clicked();
+    }
+};
+
+QAccessibleInterface* LinkLabelAccessibility(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("look::LinkLabel") && object->isWidgetType())
+        return new LinkLabelAccessible(static_cast<LinkLabel*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(LinkLabelAccessibility);
+        return true;
+    }();
+    Q_UNUSED(installed);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
@@ -190,6 +230,7 @@ QGroupBox* AddFrame(QWidget* parent, const char* name, const QString& caption,
 {
     auto* frame = new Frame(caption, background, captionColour, captionFont, parent);
     frame->setObjectName(QString::fromLatin1(name));
+    frame->setAccessibleName(caption);
     frame->setGeometry(geometry);
     return frame;
 }

@@ -35,12 +35,14 @@ QFont UiFont(qreal pointSize = 8.25, bool bold = false);
 // The family where it is installed, the windows' own otherwise.
 QFont FontOrWindowFont(const QString& family, qreal pointSize);
 
-// A label that acts as a web link: the link pointer over it, clicked on a mouse release.
+// A label that acts as a web link: the link pointer over it, clicked on a mouse release, and
+// pressed by assistive technology through its accessible action. Like the links of the platform
+// the windows come from, it takes no keyboard focus.
 class LinkLabel : public QLabel {
     Q_OBJECT
 
 public:
-    using QLabel::QLabel;
+    explicit LinkLabel(QWidget* parent);
 
 signals:
     void clicked();

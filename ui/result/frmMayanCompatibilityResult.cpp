@@ -60,10 +60,12 @@ frmMayanCompatibilityResult::frmMayanCompatibilityResult(kinmatch::ReadingSessio
     for (int row = 0; row < 4; ++row) {
         const QByteArray captionName = "Label1_" + QByteArray::number(row);
         const QByteArray valueName = "lblResult_" + QByteArray::number(row + 2);
-        look::AddLabel(Frame1, captionName.constData(), captions[row], {16, rows[row], 0, 0},
-                       rowStyle);
+        QLabel* caption = look::AddLabel(Frame1, captionName.constData(), captions[row],
+                                         {16, rows[row], 0, 0}, rowStyle);
         lblResult[std::size_t(row + 2)] = look::AddLabel(Frame1, valueName.constData(), QString(),
                                                          {288, rows[row], 0, 0}, rowStyle);
+        // A screen reader tells which caption each value belongs to.
+        caption->setBuddy(lblResult[std::size_t(row + 2)]);
     }
     QPushButton* cmdSave = look::AddButton(Frame1, "cmdSave", tr("Save"), {568, 52, 73, 25});
     connect(cmdSave, &QPushButton::clicked, this, &frmMayanCompatibilityResult::cmdSave_Click);

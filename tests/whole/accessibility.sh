@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# The windows as a screen reader meets them: the real kinmatch on a private Xvfb display,
+# speaking to a private AT-SPI bus on a private session bus, walked by accessibility.py.
+#   accessibility.sh BUILD_DIR
+# Skips (exit 77) where Xvfb, dbus-daemon, at-spi2-core or python3-pyatspi is missing. It stops
+# only the processes it started, by their ids.
+set -u
+build=$(cd "$1" && pwd)
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+launcher=/usr/libexec/at-spi-bus-launcher
+for tool in Xvfb dbus-daemon xdpyinfo; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+[[ -x $launcher ]] || { echo "SKIP: at-spi2-core is not installed"; exit 77; }
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+for n in $(seq 261 320); do [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] || break; done
+Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+export DISPLAY=":$n" HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/run
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$work/bin" && chmod 700 "$XDG_RUNTIME_DIR"
+printf '#!/bin/sh\necho "$@" >> %s/opened\n' "$work" >"$work/bin/xdg-open"
+chmod +x "$work/bin/xdg-open"
+export PATH=$work/bin:$PATH
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+
+# A session bus of the test's own, and the accessibility bus on it.
+dbus-daemon --session --nofork --nopidfile --address="unix:path=$work/session-bus" >/dev/null 2>&1 &
+pids+=($!)
+export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/session-bus
+for _ in $(seq 100); do [[ -S $work/session-bus ]] && break; sleep 0.05; done
+"$launcher" --launch-immediately >/dev/null 2>&1 &
+pids+=($!)
+sleep 0.5
+
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$build/kinmatch" >"$work/kinmatch.log" 2>&1 &
+pids+=($!)
+report=$(timeout 60 /usr/bin/python3 "$here/accessibility.py" "$work/opened" 2>&1) ||
+    fail "the accessibility walk stopped: $report"
+[[ -z $report ]] || fail "$report"
+echo "1 passed, 0 failed"
