@@ -128,6 +128,10 @@ if [[ -n $printing ]]; then
     step "Save, then Print, prints the report without a page number on the default printer"
     keys "$result" space
     report=$(window '^Kinmatch v1\.10$' 515) || fail "no report window"
+    # Esc leaves the report open.
+    keys "$report" Escape
+    sleep 0.3
+    viewable "$report" || fail "Esc closed the report"
     keys "$report" alt+p
     for _ in $(seq 200); do [[ -s $private_cups_output ]] && break; sleep 0.05; done
     [[ -s $private_cups_output ]] || fail "the printer received no job"
@@ -140,10 +144,10 @@ if [[ -n $printing ]]; then
     for _ in $(seq 100); do viewable "$report" || break; sleep 0.05; done
 fi
 
-step "File > Exit shows the support window, and its Exit ends the program"
+step "File > Exit shows the support window, and Enter on its focused Exit ends the program"
 keys "$result" alt+f x
 support=$(window '^Kinmatch v1\.10$' 741) || fail "no support window"
-keys "$support" alt+x
+keys "$support" Return
 ended "$first" || fail "the program did not end"
 [[ $status -eq 0 ]] || fail "the program ended with status $status"
 quietly first.log
@@ -165,6 +169,13 @@ mkfifo "$XDG_CONFIG_HOME/kinmatch/kinmatch.conf"
 start settings.log
 settings=$started
 main=$(window '^Kinmatch v1\.10$' 480) || fail "start-up waits on the settings FIFO"
+step "Alt+O opens the dialog for a saved reading; Esc closes it"
+keys "$main" alt+o
+dialog=$(window '^Select the source file$') || fail "Alt+O opened no dialog"
+keys "$dialog" Escape
+for _ in $(seq 100); do viewable "$dialog" || break; sleep 0.05; done
+viewable "$dialog" && fail "Esc left the open dialog up"
+
 kill "$settings"; wait "$settings" 2>/dev/null
 [[ -p $XDG_CONFIG_HOME/kinmatch/kinmatch.conf ]] || fail "the settings FIFO was replaced"
 step "the session ending the program (SIGTERM) closes it cleanly"
