@@ -27,16 +27,6 @@ std::string Lower(std::string text)
     return text;
 }
 
-bool IsUtf8(std::string_view text)
-{
-    for (std::size_t pos = 0; pos < text.size();) {
-        const std::size_t start = pos;
-        if (kinmatch::NextCharacter(text, pos) == kinmatch::BrokenSequence &&
-            text.substr(start, pos - start) != "\xEF\xBF\xBD")
-            return false;
-    }
-    return true;
-}
 
 } // namespace
 
@@ -120,7 +110,7 @@ std::vector<DatedPerson> PeopleOfCsv(const std::string& text, const std::string&
         const std::string& name = row.fields[0];
         if (Trimmed(name, " \t").empty())
             throw UsageError(where + "the name is blank");
-        if (!IsUtf8(name))
+        if (!kinmatch::IsUtf8(name))
             throw UsageError(where + "the name is not UTF-8 text");
         if (people.size() == LargestGroup)
             throw UsageError(source + " holds more than " + std::to_string(LargestGroup) +

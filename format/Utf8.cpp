@@ -37,6 +37,18 @@ char32_t NextCharacter(std::string_view text, std::size_t& pos)
     return character;
 }
 
+bool IsUtf8(std::string_view text)
+{
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t start = pos;
+        // U+FFFD itself is fine; only a sequence read as broken is not.
+        if (NextCharacter(text, pos) == BrokenSequence &&
+            text.substr(start, pos - start) != "\xEF\xBF\xBD")
+            return false;
+    }
+    return true;
+}
+
 void AppendUtf8(std::string& out, char32_t c)
 {
     if (c < 0x80) {

@@ -13,5 +13,7 @@ inline constexpr char32_t BrokenSequence = 0xFFFD;
 // Reads the character at pos and moves pos past it.
 char32_t NextCharacter(std::string_view text, std::size_t& pos);
 void AppendUtf8(std::string& out, char32_t character);
+// True when the whole text is well-formed UTF-8.
+bool IsUtf8(std::string_view text);
 
 } // namespace kinmatch

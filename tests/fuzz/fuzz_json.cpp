@@ -11,16 +11,6 @@
 
 namespace {
 
-bool IsUtf8(std::string_view text)
-{
-    for (std::size_t pos = 0; pos < text.size();) {
-        const std::size_t start = pos;
-        if (kinmatch::NextCharacter(text, pos) == kinmatch::BrokenSequence &&
-            text.substr(start, pos - start) != "\xEF\xBF\xBD")
-            return false;
-    }
-    return true;
-}
 
 // A strict reader of one JSON string literal; nothing when it is not one.
 std::optional<std::string> ParseJsonString(std::string_view json)
@@ -77,10 +67,10 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const std::string json = kinmatch::JsonString(text);
-    FUZZ_CHECK(IsUtf8(json));
+    FUZZ_CHECK(kinmatch::IsUtf8(json));
     const auto parsed = ParseJsonString(json);
     FUZZ_CHECK(parsed.has_value());
-    if (IsUtf8(text))
+    if (kinmatch::IsUtf8(text))
         FUZZ_CHECK(*parsed == text);
     return 0;
 }

@@ -14,6 +14,7 @@ done
 [[ -x $launcher ]] || { echo "SKIP: at-spi2-core is not installed"; exit 77; }
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
 
+source "$here/display.sh"
 work=$(mktemp -d)
 pids=()
 cleanup() {
@@ -24,16 +25,7 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-for n in $(seq 261 320); do [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] || break; done
-Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=":$n" HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/run
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$work/bin" && chmod 700 "$XDG_RUNTIME_DIR"
-printf '#!/bin/sh\necho "$@" >> %s/opened\n' "$work" >"$work/bin/xdg-open"
-chmod +x "$work/bin/xdg-open"
-export PATH=$work/bin:$PATH
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+private_display "$work" 261
 
 # A session bus of the test's own, and the accessibility bus on it.
 dbus-daemon --session --nofork --nopidfile --address="unix:path=$work/session-bus" >/dev/null 2>&1 &

@@ -12,6 +12,7 @@ for tool in Xvfb xdotool xwininfo xprop openbox; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 source "$here/cups.sh"
+source "$here/display.sh"
 
 work=$(mktemp -d)
 pids=()
@@ -27,16 +28,7 @@ step() { echo "-- $*"; }
 
 # A display, a window manager, a home and a lock of the test's own, and a browser that only
 # writes down addresses.
-for n in $(seq 200 260); do [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] || break; done
-Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=":$n" HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/run
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$work/bin" && chmod 700 "$XDG_RUNTIME_DIR"
-printf '#!/bin/sh\necho "$@" >> %s/opened\n' "$work" >"$work/bin/xdg-open"
-chmod +x "$work/bin/xdg-open"
-export PATH=$work/bin:$PATH
-unset QT_QPA_PLATFORM BROWSER WAYLAND_DISPLAY
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+private_display "$work" 200
 openbox --sm-disable >/dev/null 2>&1 &
 pids+=($!)
 for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05; done
