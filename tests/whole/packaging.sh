@@ -28,6 +28,9 @@ for file in "${expected[@]}"; do
     [[ -s $prefix/$file ]] || fail "the installation lacks $file"
 done
 version=$("$prefix/bin/kinmatch-cli" --version) || fail "the installed kinmatch-cli does not run"
+# Nothing on standard error in normal use, even without a runtime folder (Qt would note that).
+noise=$(env -u XDG_RUNTIME_DIR "$prefix/bin/kinmatch-cli" report --name Ann 1955-07-04 --pdf "$work/r.pdf" 2>&1 >/dev/null)
+[[ -z $noise && -s $work/r.pdf ]] || fail "kinmatch-cli wrote on standard error: $noise"
 
 echo "-- the facts written once agree everywhere"
 grep -q "^StartupWMClass=kinmatch$" "$prefix/share/applications/$id.desktop" || fail "no StartupWMClass"
