@@ -214,7 +214,9 @@ void QtPlatform::writeSetting(const QString& key, const QString& value)
 
 bool QtPlatform::takeSingleInstanceLock()
 {
-    return lock_.tryLock();
+    if (!lock_)
+        lock_ = std::make_unique<SingleInstanceLock>();
+    return lock_->tryLock();
 }
 
 } // namespace kinmatch

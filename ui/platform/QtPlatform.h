@@ -5,6 +5,8 @@
 
 #include <QRandomGenerator>
 
+#include <memory>
+
 namespace kinmatch {
 
 // The platform as the user meets it: Qt's message boxes and file dialogs, the desktop's browser,
@@ -32,7 +34,8 @@ public:
 private:
     QString pdfFile_;
     QRandomGenerator random_;
-    SingleInstanceLock lock_;
+    // Made when the program asks for it: finding its folder may create one.
+    std::unique_ptr<SingleInstanceLock> lock_;
 };
 
 } // namespace kinmatch
