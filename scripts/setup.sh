@@ -13,7 +13,7 @@ KINMATCH_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-d
 # private AT-SPI bus shows it as a screen reader meets it; clang with its runtime builds the fuzz
 # targets; the validators, lintian, dpkg-dev and file check the installation and the .deb.
 KINMATCH_TEST_PACKAGES=(poppler-utils python3 xvfb openbox xdotool x11-utils cups weston qt6-wayland
-                        dbus-daemon at-spi2-core python3-pyatspi
+                        dbus-daemon dbus-bin at-spi2-core python3-pyatspi
                         clang libclang-rt-14-dev
                         desktop-file-utils appstream shared-mime-info lintian dpkg-dev file)
 

@@ -20,7 +20,7 @@ def walk(node):
 
 
 def application(name):
-    for _ in range(100):
+    for _ in range(200):
         desktop = pyatspi.Registry.getDesktop(0)
         for i in range(desktop.childCount):
             app = desktop.getChildAtIndex(i)
@@ -31,7 +31,7 @@ def application(name):
 
 
 def window(app, width):
-    for _ in range(100):
+    for _ in range(200):
         for i in range(app.childCount):
             frame = app.getChildAtIndex(i)
             if frame is not None and frame.getRoleName() == "frame":

@@ -8,7 +8,7 @@ set -u
 build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 launcher=/usr/libexec/at-spi-bus-launcher
-for tool in Xvfb dbus-daemon xdpyinfo; do
+for tool in Xvfb dbus-daemon dbus-send xdpyinfo; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 [[ -x $launcher ]] || { echo "SKIP: at-spi2-core is not installed"; exit 77; }
@@ -34,7 +34,12 @@ export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/session-bus
 for _ in $(seq 100); do [[ -S $work/session-bus ]] && break; sleep 0.05; done
 "$launcher" --launch-immediately >/dev/null 2>&1 &
 pids+=($!)
-sleep 0.5
+# The accessibility bus is up once its launcher answers for it.
+for _ in $(seq 200); do
+    dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus org.a11y.Bus.GetAddress \
+        >/dev/null 2>&1 && break
+    sleep 0.05
+done
 
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$build/kinmatch" >"$work/kinmatch.log" 2>&1 &
 pids+=($!)

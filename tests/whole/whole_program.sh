@@ -31,7 +31,9 @@ step() { echo "-- $*"; }
 private_display "$work" 200
 openbox --sm-disable >/dev/null 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05; done
+# Openbox names itself on the root window once it manages windows.
+for _ in $(seq 200); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05; done
+sleep 0.2
 printing=yes
 private_cups "$work/cups" || { echo "note: no private CUPS; the printing step is skipped"; printing=""; }
 
@@ -74,9 +76,15 @@ entry=$build/generated/example.quorvane.Kinmatch.desktop
 class=$(xprop -id "$main" WM_CLASS | sed -n 's/.*= "[^"]*", "\([^"]*\)"/\1/p')
 [[ -n $class ]] && grep -qx "StartupWMClass=$class" "$entry" ||
     fail "the window's class '$class' is not the entry's StartupWMClass"
-for _ in $(seq 100); do xprop -id "$main" _NET_FRAME_EXTENTS 2>/dev/null | grep -q = && break; sleep 0.05; done
+extents=""
+for _ in $(seq 200); do
+    extents=$(xprop -id "$main" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ,)
+    [[ -n $extents ]] && break
+    sleep 0.05
+done
+[[ -n $extents ]] || fail "the window manager put no frame around the main window"
 sleep 0.3 # the window is centred again once its frame is known
-read -r left right top bottom < <(xprop -id "$main" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+read -r left right top bottom <<<"$extents"
 # xwininfo gives the client area's place on the screen (xdotool's adds the frame once more).
 X=$(xwininfo -id "$main" | sed -n 's/ *Absolute upper-left X: *//p')
 Y=$(xwininfo -id "$main" | sed -n 's/ *Absolute upper-left Y: *//p')
