@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QThread>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -75,6 +76,13 @@ bool SingleInstanceLock::tryLock()
     QString application;
     if (lock_->getLockInfo(&pid, &host, &application))
         return false;
+    // A copy starting at this very moment has made the file but not yet written its name into
+    // it (nor locked it against removal); it gets a moment to do so.
+    for (int wait = 0; wait < 25; ++wait) {
+        QThread::msleep(10);
+        if (lock_->getLockInfo(&pid, &host, &application))
+            return false;
+    }
     // A file this user may not even write was not made by a copy of the program.
     const bool removed = lock_->removeStaleLockFile() ||
                          (!QFileInfo(path_).isWritable() && QFile::remove(path_));
