@@ -5,7 +5,6 @@
 #include "modHelp.h"
 
 #include <QAccessibleWidget>
-#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -355,36 +354,29 @@ void FinishWindow(QWidget* window)
     new CentreWithFrame(window);
 }
 
-namespace {
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("look", text);
-}
-} // namespace
-
 QString Title()
 {
-    return tr("Kinmatch v%1").arg(QStringLiteral(KINMATCH_VERSION));
+    return Text::tr("Kinmatch v%1").arg(QStringLiteral(KINMATCH_VERSION));
 }
 
 QString FullBrandCaption()
 {
-    return tr("Home Business Opportunity. Start your own Internet business and make "
-              "money online. Get this software fully branded for your website. "
-              "Click here for more details.");
+    return Text::tr("Home Business Opportunity. Start your own Internet business and make "
+                    "money online. Get this software fully branded for your website. "
+                    "Click here for more details.");
 }
 
 QString CoBrandCaption()
 {
-    return tr("Co-brand this software for your site.  Increase loyalty and traffic "
-              "to your site. Put your site's name &  link here. See \"Help\" for "
-              "details.    Click Here for more info on co-branding.");
+    return Text::tr("Co-brand this software for your site.  Increase loyalty and traffic "
+                    "to your site. Put your site's name &  link here. See \"Help\" for "
+                    "details.    Click Here for more info on co-branding.");
 }
 
 QString ForumCaption()
 {
-    return tr("Talk about all things mystic on the Quorvane Softwares forum. "
-              "Click here to visit us!");
+    return Text::tr("Talk about all things mystic on the Quorvane Softwares forum. "
+                    "Click here to visit us!");
 }
 
 } // namespace look

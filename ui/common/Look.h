@@ -4,6 +4,7 @@
 // control at its fixed logical-pixel geometry.
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 #include <QGroupBox>
 #include <QIcon>
@@ -20,6 +21,11 @@ class Platform;
 class QWidget;
 
 namespace look {
+
+// The shared windows' texts, translated in the context "look".
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(look)
+};
 
 inline const QColor LightYellow(255, 255, 192);
 inline const QColor LinkBlue(0, 0, 255);

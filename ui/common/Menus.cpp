@@ -1,18 +1,11 @@
 #include "Menus.h"
 
+#include "Look.h"
 #include "modHelp.h"
 
-#include <QCoreApplication>
 #include <QMenuBar>
 
 namespace look {
-namespace {
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("look", text);
-}
-} // namespace
-
 QAction* AddMenuAction(QWidget* owner, QMenu* menu, const char* name, const QString& caption,
                        std::function<void()> onTriggered)
 {
@@ -35,26 +28,27 @@ QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& caption)
 void AddHelpAndOfferMenus(QWidget* owner, QMenuBar* bar, kinmatch::Platform& platform,
                           std::function<void()> showAbout)
 {
-    QMenu* help = AddMenu(bar, "mnuHelp", tr("&Help"));
-    AddMenuAction(owner, help, "mnuOnline", tr("&Online Help"),
+    QMenu* help = AddMenu(bar, "mnuHelp", Text::tr("&Help"));
+    AddMenuAction(owner, help, "mnuOnline", Text::tr("&Online Help"),
                   [&platform] { modHelp::OpenOnlineHelp(platform); });
-    AddMenuAction(owner, help, "mnuVisit", tr("&Visit Us Online"),
+    AddMenuAction(owner, help, "mnuVisit", Text::tr("&Visit Us Online"),
                   [&platform] { modHelp::OpenHomePage(platform); });
     help->addSeparator();
-    AddMenuAction(owner, help, "mnuUpdate", tr("Check for Software &Update"),
+    AddMenuAction(owner, help, "mnuUpdate", Text::tr("Check for Software &Update"),
                   [&platform] { modHelp::OpenDownloadPage(platform); });
     help->addSeparator();
-    AddMenuAction(owner, help, "mnuAbout", tr("&About Software"), std::move(showAbout));
+    AddMenuAction(owner, help, "mnuAbout", Text::tr("&About Software"), std::move(showAbout));
 
     // A command on the bar itself, without a drop-down.
-    bar->addAction(AddMenuAction(owner, nullptr, "mnuDonate", tr("&Donate"),
+    bar->addAction(AddMenuAction(owner, nullptr, "mnuDonate", Text::tr("&Donate"),
                                  [&platform] { modHelp::OpenDonationPage(platform); }));
 
     // Part of the window but never shown nor enabled; the offer is reached through its label.
     // It is kept off the menu bar, which would claim its access key Alt+O even while hidden and
     // so take that key from the window's own "&Open" button.
-    QAction* makeMoney = AddMenuAction(owner, nullptr, "mnuMakeMoney", tr("Make Money &Online"),
-                                       [&platform] { modHelp::OpenFullBrandingOffer(platform); });
+    QAction* makeMoney =
+        AddMenuAction(owner, nullptr, "mnuMakeMoney", Text::tr("Make Money &Online"),
+                      [&platform] { modHelp::OpenFullBrandingOffer(platform); });
     makeMoney->setVisible(false);
     makeMoney->setEnabled(false);
     owner->addAction(makeMoney);

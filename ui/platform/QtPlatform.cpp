@@ -30,6 +30,8 @@ QWidget* DialogParent()
 // Qt's own file dialog, always, so that its checks below hold on every desktop: a dialog of the
 // desktop's own would not refuse a read-only file.
 class CheckedFileDialog : public QFileDialog {
+    Q_DECLARE_TR_FUNCTIONS(CheckedFileDialog)
+
 public:
     CheckedFileDialog(const FileDialogRequest& request, AcceptMode mode)
         : QFileDialog(DialogParent(), request.title), request_(request)

@@ -7,6 +7,11 @@
 #include <QUrl>
 
 namespace modTellAFriend {
+namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(modTellAFriend)
+};
+} // namespace
 
 QString PlaceholderOf(QString ReferAFriendForm::*field)
 {
@@ -24,24 +29,21 @@ ReferAFriendOutcome SendReferAFriendRequest(const ReferAFriendForm& form)
     const QString taf3 = TrimBlanks(form.message);
     const QString taf4 = TrimBlanks(form.friendName);
     const QString taf5 = TrimBlanks(form.friendEmail);
-    const auto tr = [](const char* text) {
-        return QCoreApplication::translate("modTellAFriend", text);
-    };
     const auto unfilled = [](const QString& value, QString ReferAFriendForm::*field) {
         return value.isEmpty() || value == PlaceholderOf(field);
     };
 
     if (taf2 == taf5)
-        return {tr("Please Enter Distinct Email Addresses"), {}};
+        return {Text::tr("Please Enter Distinct Email Addresses"), {}};
     for (const QChar required : {QLatin1Char('@'), QLatin1Char('.')})
         if (!taf2.contains(required) || !taf5.contains(required))
-            return {tr("Please Enter Proper Email Address"), {}};
+            return {Text::tr("Please Enter Proper Email Address"), {}};
     if (unfilled(taf1, &ReferAFriendForm::name))
-        return {tr("Please Enter Your Name"), {}};
+        return {Text::tr("Please Enter Your Name"), {}};
     if (unfilled(taf3, &ReferAFriendForm::message))
-        return {tr("Please Enter Your Message"), {}};
+        return {Text::tr("Please Enter Your Message"), {}};
     if (unfilled(taf4, &ReferAFriendForm::friendName))
-        return {tr("Please Enter Your Friend's Name"), {}};
+        return {Text::tr("Please Enter Your Friend's Name"), {}};
 
     // Each value is percent-encoded, so that "&", "#", "%" or a line break in it can neither
     // cut the request short nor add fields to it.

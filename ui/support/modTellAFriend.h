@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -22,11 +23,14 @@ struct FormBox {
     const char* placeholder; // translated in the context "modTellAFriend"
 };
 inline constexpr std::array<FormBox, 5> FormBoxes = {{
-    {&ReferAFriendForm::name, "txtName", "Your Name"},
-    {&ReferAFriendForm::email, "txtEmail", "Your Email Address"},
-    {&ReferAFriendForm::message, "txtMessage", "Your Message"},
-    {&ReferAFriendForm::friendName, "txtFriendName", "Friend's Name"},
-    {&ReferAFriendForm::friendEmail, "txtFriendEmail", "Friend's Email Address"},
+    {&ReferAFriendForm::name, "txtName", QT_TRANSLATE_NOOP("modTellAFriend", "Your Name")},
+    {&ReferAFriendForm::email, "txtEmail",
+     QT_TRANSLATE_NOOP("modTellAFriend", "Your Email Address")},
+    {&ReferAFriendForm::message, "txtMessage", QT_TRANSLATE_NOOP("modTellAFriend", "Your Message")},
+    {&ReferAFriendForm::friendName, "txtFriendName",
+     QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Name")},
+    {&ReferAFriendForm::friendEmail, "txtFriendEmail",
+     QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Email Address")},
 }};
 
 // The placeholder of the box that holds field, as the user sees it.
