@@ -9,6 +9,7 @@
 #include "Json.h"
 #include "People.h"
 #include "QtText.h"
+#include "ReadingFile.h"
 #include "ReadingFileIO.h"
 #include "SafeFile.h"
 #include "TerminalText.h"
@@ -315,7 +316,7 @@ std::string Group(const Arguments& arguments, std::istream& in, std::ostream& ou
         out += "A,B,CompositeSeal,CompositeTone,CompositeName\r\n";
     else if (form == "--json")
         out += "{\"people\": [\n";
-    for (std::size_t i = 0; i < count && form != "--csv"; ++i) {
+    for (std::size_t i = 0; i < count && form != "--csv"; ++i) { // CSV lists only the pairs
         const DatedPerson& person = people[i];
         const mmn::PersonSign& sign = person.reading.Sign;
         if (form == "--json")
@@ -336,7 +337,6 @@ std::string Group(const Arguments& arguments, std::istream& in, std::ostream& ou
         out += "], \"pairs\": [\n";
     else if (form.empty())
         out += "\n";
-    bool first = true;
     for (std::size_t a = 0; a < count; ++a) {
         for (std::size_t b = a + 1; b < count; ++b) {
             const mmc::CompositeReading composite =
@@ -347,19 +347,19 @@ std::string Group(const Arguments& arguments, std::istream& in, std::ostream& ou
                 kinmatch::AppendCsvRecord(
                     out, {people[a].name, people[b].name, seal, tone, composite.CompositeName});
             } else if (form == "--json") {
-                out += (first ? "" : ",\n") + JsonObject()
-                                                  .add("A", int(a))
-                                                  .add("B", int(b))
-                                                  .add("CompositeSeal", composite.CompositeSeal)
-                                                  .add("CompositeTone", composite.CompositeTone)
-                                                  .add("CompositeName", composite.CompositeName)
-                                                  .str();
+                out += (a == 0 && b == 1 ? "" : ",\n") +
+                       JsonObject()
+                           .add("A", int(a))
+                           .add("B", int(b))
+                           .add("CompositeSeal", composite.CompositeSeal)
+                           .add("CompositeTone", composite.CompositeTone)
+                           .add("CompositeName", composite.CompositeName)
+                           .str();
             } else {
                 out += kinmatch::VisibleControls(people[a].name) + " and " +
                        kinmatch::VisibleControls(people[b].name) + ": " + composite.CompositeName +
                        "\n";
             }
-            first = false;
             sink.flushIfLarge();
         }
     }
@@ -392,32 +392,37 @@ std::string CoupleCommand(const Arguments& arguments)
 // The details a reading file holds, refused unless every line is what the program writes.
 mmn::BirthDetails DetailsFromFile(const std::string& path)
 {
-    const QString file = kinmatch::ToQString(path);
-    if (!kinmatch::ReadRegularFile(file, 0))
+    const auto bytes = kinmatch::ReadRegularFile(kinmatch::ToQString(path),
+                                                 qint64(kinmatch::ReadingFileReadLimit));
+    if (!bytes)
         throw UsageError("cannot read '" + path + "'");
-    const auto lines = kinmatch::LoadReadingFile(file);
+    const auto lines = kinmatch::DecodeReadingFile(
+        std::string_view(bytes->constData(), std::size_t(bytes->size())));
     const std::string where = "'" + path + "': ";
-    if (kinmatch::TrimBlanks(lines[0]).isEmpty())
+    const QString name = kinmatch::TrimBlanks(kinmatch::ToQString(lines[0]));
+    if (name.isEmpty())
         throw UsageError(where + "not a reading file (it holds no name)");
-    const auto monthRow =
-        std::find(mmn::MonthNames.begin(), mmn::MonthNames.end(), kinmatch::ToUtf8(lines[2]));
-    bool yearOk = false;
-    bool dayOk = false;
-    const int year = lines[1].toInt(&yearOk);
-    const int day = lines[3].toInt(&dayOk);
-    if (!yearOk || lines[1] != QString::number(year) || year < mmn::FirstYear ||
-        year > mmn::LastYear)
+    // A number exactly as the program writes it (no sign, blank or leading zero), or -1.
+    const auto number = [](const std::string& line) {
+        bool ok = false;
+        const int value = kinmatch::ToQString(line).toInt(&ok);
+        return ok && line == std::to_string(value) ? value : -1;
+    };
+    const int year = number(lines[1]);
+    const int day = number(lines[3]);
+    const auto monthRow = std::find(mmn::MonthNames.begin(), mmn::MonthNames.end(), lines[2]);
+    if (year < mmn::FirstYear || year > mmn::LastYear)
         throw UsageError(where + "not a reading file (no year 1900..2016 in line 2)");
     if (monthRow == mmn::MonthNames.end())
         throw UsageError(where + "not a reading file (no month name in line 3)");
-    if (!dayOk || lines[3] != QString::number(day) || day < 1 || day > 31)
+    if (day < 1 || day > 31)
         throw UsageError(where + "not a reading file (no day 1..31 in line 4)");
     const int monthIndex = int(monthRow - mmn::MonthNames.begin());
     if (mmn::CheckDayOfMonth(year, monthIndex, day) != mmn::DateProblem::None)
-        throw UsageError(where + kinmatch::ToUtf8(lines[2]) + " " + std::to_string(year) +
-                         " has no day " + std::to_string(day));
-    return {kinmatch::ToUtf8(kinmatch::TrimBlanks(lines[0])), static_cast<std::int16_t>(year),
-            std::string(*monthRow), static_cast<std::int16_t>(day)};
+        throw UsageError(where + lines[2] + " " + std::to_string(year) + " has no day " +
+                         std::to_string(day));
+    return {kinmatch::ToUtf8(name), static_cast<std::int16_t>(year), lines[2],
+            static_cast<std::int16_t>(day)};
 }
 
 std::string Report(const Arguments& arguments)
@@ -482,14 +487,14 @@ std::string Dispatch(const std::vector<std::string>& args, std::istream& in, std
         return "kinmatch-cli " KINMATCH_VERSION "\n";
     }
     if (command == "reading")
-        return Reading(ParseArguments(args, 1, {{"--json", 0}, {"--csv", 0}, {"--explain", 0}}),
-                       in, out);
+        return Reading(ParseArguments(args, 1, {{"--json", 0}, {"--csv", 0}, {"--explain", 0}}), in,
+                       out);
     if (command == "match")
         return Match(ParseArguments(args, 1, {{"--json", 0}, {"--explain", 0}}));
     if (command == "group")
         return Group(
-            ParseArguments(args, 1, {{"--json", 0}, {"--csv", 0}, {"--html", 1}, {"--pdf", 1}}),
-            in, out);
+            ParseArguments(args, 1, {{"--json", 0}, {"--csv", 0}, {"--html", 1}, {"--pdf", 1}}), in,
+            out);
     if (command == "couple")
         return CoupleCommand(ParseArguments(args, 1, {{"--name", 2}, {"--pdf", 1}, {"--html", 1}}));
     if (command == "report")
