@@ -6,6 +6,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 opened_log = sys.argv[1]
 problems = []
@@ -33,11 +34,15 @@ def application(name):
 def window(app, width):
     for _ in range(200):
         for i in range(app.childCount):
-            frame = app.getChildAtIndex(i)
-            if frame is not None and frame.getRoleName() == "frame":
-                extents = frame.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-                if extents.width == width and frame.getState().contains(pyatspi.STATE_SHOWING):
-                    return frame
+            # A window closing meanwhile (the main window after Generate) leaves the bus.
+            try:
+                frame = app.getChildAtIndex(i)
+                if frame is not None and frame.getRoleName() == "frame":
+                    extents = frame.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                    if extents.width == width and frame.getState().contains(pyatspi.STATE_SHOWING):
+                        return frame
+            except GLib.GError:
+                continue
         time.sleep(0.1)
     sys.exit(f"no window {width} pixels wide")
 
