@@ -27,7 +27,6 @@ std::string Lower(std::string text)
     return text;
 }
 
-
 } // namespace
 
 mmn::BirthDetails DatedPerson::details() const

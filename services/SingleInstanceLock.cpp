@@ -18,9 +18,8 @@ namespace {
 bool IsPrivateFolder(const QString& path)
 {
     struct stat status {};
-    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 &&
-           S_ISDIR(status.st_mode) && status.st_uid == ::getuid() &&
-           (status.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISDIR(status.st_mode) &&
+           status.st_uid == ::getuid() && (status.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
 
 QString PrivateFolder()
@@ -28,7 +27,8 @@ QString PrivateFolder()
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && IsPrivateFolder(runtime))
         return runtime;
-    const QString own = QDir(QDir::tempPath()).filePath(QStringLiteral("kinmatch-%1").arg(::getuid()));
+    const QString own =
+        QDir(QDir::tempPath()).filePath(QStringLiteral("kinmatch-%1").arg(::getuid()));
     ::mkdir(QFile::encodeName(own).constData(), 0700);
     return IsPrivateFolder(own) ? own : QString();
 }
@@ -84,8 +84,8 @@ bool SingleInstanceLock::tryLock()
             return false;
     }
     // A file this user may not even write was not made by a copy of the program.
-    const bool removed = lock_->removeStaleLockFile() ||
-                         (!QFileInfo(path_).isWritable() && QFile::remove(path_));
+    const bool removed =
+        lock_->removeStaleLockFile() || (!QFileInfo(path_).isWritable() && QFile::remove(path_));
     return removed && lock_->tryLock(0);
 }
 

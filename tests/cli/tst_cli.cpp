@@ -1,5 +1,5 @@
-#include "Json.h"
 #include "Csv.h"
+#include "Json.h"
 #include "KinmatchCli.h"
 #include "modMayanCompatibility.h"
 
@@ -8,11 +8,11 @@
 #include "Scrambler.h"
 
 #include <QFile>
-#include <QJsonDocument>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -221,10 +221,9 @@ void CliTest::badInput_data()
         << QStringList{"match", "1955-07-04", "1955-07-05", "2000-01-01"} << "PARTNER-DATE";
     QTest::newRow("JSON and CSV at once")
         << QStringList{"reading", "1955-07-04", "--json", "--csv"} << "--csv";
-    QTest::newRow("a missing option value")
-        << QStringList{"group", "x.csv", "--html"} << "--html";
-    QTest::newRow("a couple of one") << QStringList{"couple", "--name", "Ann", "1955-07-04"}
-                                     << "two persons";
+    QTest::newRow("a missing option value") << QStringList{"group", "x.csv", "--html"} << "--html";
+    QTest::newRow("a couple of one")
+        << QStringList{"couple", "--name", "Ann", "1955-07-04"} << "two persons";
     QTest::newRow("a couple with a bad date")
         << QStringList{"couple", "--name", "Ann", "1955-07-04", "--name", "Bob", "2001-02-29"}
         << "February 2001 has no day 29";
@@ -263,9 +262,8 @@ void CliTest::jsonEscaping()
 {
     const QJsonObject json =
         QJsonDocument::fromJson(
-            QByteArray::fromStdString(kinmatch::JsonObject()
-                                          .add("text", "a \"quote\", a \\ and\r\n\t\x01 end")
-                                          .str()))
+            QByteArray::fromStdString(
+                kinmatch::JsonObject().add("text", "a \"quote\", a \\ and\r\n\t\x01 end").str()))
             .object();
     QCOMPARE(json.value(QLatin1String("text")).toString(),
              QString::fromLatin1("a \"quote\", a \\ and\r\n\t\x01 end"));
@@ -447,7 +445,8 @@ void CliTest::severalDates_data()
     const QStringList dates = {"1955-07-04", "1935-01-08", "2016-12-31"};
     QTest::newRow("arguments") << (QStringList{"reading"} + dates) << QByteArray();
     QTest::newRow("standard input, blank lines skipped")
-        << QStringList{"reading", "-"} << QByteArray("1955-07-04\n\n  \r\n1935-01-08\r\n2016-12-31");
+        << QStringList{"reading", "-"}
+        << QByteArray("1955-07-04\n\n  \r\n1935-01-08\r\n2016-12-31");
 }
 
 void CliTest::severalDates()
@@ -467,8 +466,9 @@ void CliTest::severalDates()
     const QStringList lines = json.out.split('\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 3);
     for (int i = 0; i < 3; ++i)
-        QCOMPARE(QJsonDocument::fromJson(lines[i].toUtf8()).object().value("EnglishName").toString(),
-                 englishNames[i]);
+        QCOMPARE(
+            QJsonDocument::fromJson(lines[i].toUtf8()).object().value("EnglishName").toString(),
+            englishNames[i]);
 
     const Outcome csv = RunCli(args + QStringList{"--csv"}, input);
     const QList<QStringList> rows = CsvRows(csv.out);
@@ -507,7 +507,8 @@ void CliTest::workingOfTheWorkedExamples()
              working);
     QCOMPARE(json.value("KinIndex").toInt(), working[3]);
     const Outcome text = RunCli({"reading", date, "--explain"});
-    QVERIFY(text.out.contains(QString("Sum: %1 + %2 = %3").arg(working[0]).arg(working[1]).arg(working[2])));
+    QVERIFY(text.out.contains(
+        QString("Sum: %1 + %2 = %3").arg(working[0]).arg(working[1]).arg(working[2])));
     QVERIFY(text.out.contains(working[2] > 260 ? "above 260, so" : "not above 260"));
     QVERIFY(text.out.contains(QString("Place in the count: %1\n").arg(working[3])));
 }
@@ -519,9 +520,11 @@ void CliTest::matchWorking_data()
     QTest::addColumn<int>("sealSum");
     QTest::addColumn<int>("toneSum");
     QTest::addColumn<QString>("reduction");
-    QTest::newRow("38 and 22 both reduce") << "1955-07-04" << "2000-01-01" << 38 << 22
-                                           << "Seal sum: 20 + 18 = 38, above 20, so 3 + 8 = 11";
-    QTest::newRow("8 and 17") << "1900-03-01" << "2016-12-31" << 8 << 17
+    QTest::newRow("38 and 22 both reduce")
+        << "1955-07-04"
+        << "2000-01-01" << 38 << 22 << "Seal sum: 20 + 18 = 38, above 20, so 3 + 8 = 11";
+    QTest::newRow("8 and 17") << "1900-03-01"
+                              << "2016-12-31" << 8 << 17
                               << "Seal sum: 7 + 1 = 8, not above 20, so it stays 8";
 }
 
@@ -570,8 +573,9 @@ void CliTest::groupKeepsNamesAndPairOrder()
         QCOMPARE(pairs[i].toObject().value("B").toInt(), order[i].second);
     }
     // The same composite as a match of the two dates.
-    QCOMPARE(pairs[0].toObject().value("CompositeName").toString(),
-             RunJson({"match", "1955-07-04", "2000-01-01", "--json"}).value("CompositeName").toString());
+    QCOMPARE(
+        pairs[0].toObject().value("CompositeName").toString(),
+        RunJson({"match", "1955-07-04", "2000-01-01", "--json"}).value("CompositeName").toString());
 
     const QList<QStringList> rows = CsvRows(RunCli({"group", "-", "--csv"}, csv).out);
     QCOMPARE(rows.size(), 7);
@@ -596,8 +600,10 @@ void CliTest::badGroups_data()
     QTest::addColumn<QString>("named");
     QTest::newRow("three fields") << QByteArray("Ann,1955-07-04\nBob,2000-01-01,x\n") << "row 2";
     QTest::newRow("one field") << QByteArray("name,date\nAnn,1955-07-04\nBob\n") << "row 3";
-    QTest::newRow("a blank name") << QByteArray("Ann,1955-07-04\n   ,2000-01-01\n") << "row 2: the name is blank";
-    QTest::newRow("a bad date") << QByteArray("Ann,1955-07-04\nBob,2001-02-29\n") << "row 2: '2001-02-29'";
+    QTest::newRow("a blank name") << QByteArray("Ann,1955-07-04\n   ,2000-01-01\n")
+                                  << "row 2: the name is blank";
+    QTest::newRow("a bad date") << QByteArray("Ann,1955-07-04\nBob,2001-02-29\n")
+                                << "row 2: '2001-02-29'";
     QTest::newRow("a date not ISO") << QByteArray("Ann,4/7/1955\nBob,2000-01-01\n") << "row 1";
     QTest::newRow("one person") << QByteArray("name,date\nAnn,1955-07-04\n") << "1 person";
     QTest::newRow("nobody") << QByteArray("") << "0 persons";
@@ -605,7 +611,8 @@ void CliTest::badGroups_data()
     for (int i = 0; i < 1001; ++i)
         many += "P" + QByteArray::number(i) + ",1955-07-04\n";
     QTest::newRow("1001 persons") << many << "more than 1000";
-    QTest::newRow("a quote left open") << QByteArray("Ann,1955-07-04\n\"Bob,2000-01-01\n") << "row 2";
+    QTest::newRow("a quote left open")
+        << QByteArray("Ann,1955-07-04\n\"Bob,2000-01-01\n") << "row 2";
 }
 
 void CliTest::badGroups()
@@ -613,7 +620,8 @@ void CliTest::badGroups()
     QFETCH(QByteArray, csv);
     QFETCH(QString, named);
     const QString html = folder.filePath("bad-group.html");
-    for (const QStringList& form : {QStringList{}, QStringList{"--json"}, QStringList{"--html", html}}) {
+    for (const QStringList& form :
+         {QStringList{}, QStringList{"--json"}, QStringList{"--html", html}}) {
         const Outcome outcome = RunCli(QStringList{"group", "-"} + form, csv);
         QCOMPARE(outcome.status, 2);
         QVERIFY(outcome.out.isEmpty());
@@ -628,9 +636,14 @@ void CliTest::coupleReport()
     const Outcome text =
         RunCli({"couple", "--name", "Ann", "1955-07-04", "--name", "Bob", "2000-01-01"});
     QCOMPARE(text.status, 0);
-    const QStringList inOrder = {"Ann, born July 4, 1955", "Dog, TZI - (OC)", "Helpful and loyal",
-                                 "Bloodstone", "Bob, born January 1, 2000", "Star",
-                                 "Together: Blue Self-Existing Monkey", "11Chuen.jpg"};
+    const QStringList inOrder = {"Ann, born July 4, 1955",
+                                 "Dog, TZI - (OC)",
+                                 "Helpful and loyal",
+                                 "Bloodstone",
+                                 "Bob, born January 1, 2000",
+                                 "Star",
+                                 "Together: Blue Self-Existing Monkey",
+                                 "11Chuen.jpg"};
     qsizetype at = 0;
     for (const QString& part : inOrder) {
         const qsizetype found = text.out.indexOf(part, at);
@@ -638,7 +651,8 @@ void CliTest::coupleReport()
         at = found;
     }
     const auto description = modMayanCompatibility::SealTable[10].SealDescription;
-    QVERIFY(text.out.contains(QString::fromUtf8(description.data(), qsizetype(description.size()))));
+    QVERIFY(
+        text.out.contains(QString::fromUtf8(description.data(), qsizetype(description.size()))));
 }
 
 void CliTest::documentsAsHtml_data()
@@ -649,12 +663,13 @@ void CliTest::documentsAsHtml_data()
                             << QStringList{"color: #800080; font-weight: bold\">Name: ",
                                            "Ann &lt;b&gt;", "color: #008000",
                                            "Report Generated By http://www.quorvane.example"};
-    QTest::newRow("couple") << QStringList{"couple", "--name", "Ann", "1955-07-04", "--name",
-                                           "Bob & Co", "2000-01-01"}
+    QTest::newRow("couple") << QStringList{"couple", "--name",   "Ann",       "1955-07-04",
+                                           "--name", "Bob & Co", "2000-01-01"}
                             << QStringList{"Bob &amp; Co", "Blue Self-Existing Monkey",
                                            "data:image/jpeg;base64,"};
     QTest::newRow("group") << QStringList{"group", "-"}
-                           << QStringList{"<table", "Blue Self-Existing Monkey", "background-color"};
+                           << QStringList{"<table", "Blue Self-Existing Monkey",
+                                          "background-color"};
 }
 
 void CliTest::documentsAsHtml()
@@ -682,8 +697,8 @@ void CliTest::documentsAsPdf_data()
     QTest::newRow("report without a page number")
         << QStringList{"report", "--name", "Ann", "1955-07-04"}
         << QStringList{"Name: Ann", "Date of Birth: July 4, 1955", "Mayan Gemstone: Bloodstone"};
-    QTest::newRow("couple") << QStringList{"couple", "--name", "Ann", "1955-07-04", "--name",
-                                           "Bob", "2000-01-01"}
+    QTest::newRow("couple") << QStringList{"couple", "--name", "Ann",       "1955-07-04",
+                                           "--name", "Bob",    "2000-01-01"}
                             << QStringList{"Ann", "Bob", "Together: Blue Self-Existing Monkey"};
     QTest::newRow("group") << QStringList{"group", "-"}
                            << QStringList{"Blue Self-Existing Monkey", "Star"};
@@ -696,7 +711,8 @@ void CliTest::documentsAsPdf()
     if (QStandardPaths::findExecutable("pdftotext").isEmpty())
         QSKIP("pdftotext (poppler-utils) is not installed");
     const QString pdf = folder.filePath("document.pdf");
-    const Outcome outcome = RunCli(args + QStringList{"--pdf", pdf}, "Ann,1955-07-04\nBob,2000-01-01\n");
+    const Outcome outcome =
+        RunCli(args + QStringList{"--pdf", pdf}, "Ann,1955-07-04\nBob,2000-01-01\n");
     QCOMPARE(outcome.status, 0);
     const QString text = PdfText(pdf);
     qsizetype at = 0;
@@ -716,10 +732,10 @@ void CliTest::terminalNeverGetsControlCharacters()
     const QString path = folder.filePath("crafted.man");
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray::fromStdString(
-        modHelp::ScrambleBytes("Ann\x1b]0;owned\x07\x1b[2J") + "\r\n" +
-        modHelp::ScrambleBytes("1955") + "\r\n" + modHelp::ScrambleBytes("July") + "\r\n" +
-        modHelp::ScrambleBytes("4") + "\r\n"));
+    file.write(QByteArray::fromStdString(modHelp::ScrambleBytes("Ann\x1b]0;owned\x07\x1b[2J") +
+                                         "\r\n" + modHelp::ScrambleBytes("1955") + "\r\n" +
+                                         modHelp::ScrambleBytes("July") + "\r\n" +
+                                         modHelp::ScrambleBytes("4") + "\r\n"));
     file.close();
     const Outcome report = RunCli({"report", path});
     QCOMPARE(report.status, 0);
@@ -761,9 +777,12 @@ void CliTest::failedWritesKeepTheOldFile()
     }
     QStringList args;
     if (command.startsWith("report"))
-        args = {"report", "--name", "Ann", "1955-07-04", command.endsWith("pdf") ? "--pdf" : "--html", path};
+        args = {
+            "report", "--name", "Ann", "1955-07-04", command.endsWith("pdf") ? "--pdf" : "--html",
+            path};
     else if (command == "couple-pdf")
-        args = {"couple", "--name", "Ann", "1955-07-04", "--name", "Bob", "2000-01-01", "--pdf", path};
+        args = {"couple", "--name",     "Ann",   "1955-07-04", "--name",
+                "Bob",    "2000-01-01", "--pdf", path};
     else if (command == "group-html")
         args = {"group", "-", "--html", path};
     else
@@ -788,7 +807,8 @@ void CliTest::failedWritesKeepTheOldFile()
         QCOMPARE(Contents(path), old);
     else
         QVERIFY(!QFileInfo(path).isFile());
-    QCOMPARE(QDir(folder.path()).entryList({"*.tmp", ".*"}, QDir::Files | QDir::Hidden), QStringList());
+    QCOMPARE(QDir(folder.path()).entryList({"*.tmp", ".*"}, QDir::Files | QDir::Hidden),
+             QStringList());
 }
 
 QTEST_MAIN(CliTest)

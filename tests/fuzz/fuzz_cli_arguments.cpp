@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     // Arguments are separated by NUL bytes; whatever follows a second NUL NUL is standard input.
     const std::size_t split = input.find(std::string("\0\0", 2));
     const std::string line = input.substr(0, split);
-    const std::string stdinText = split == std::string::npos ? std::string() : input.substr(split + 2);
+    const std::string stdinText =
+        split == std::string::npos ? std::string() : input.substr(split + 2);
     std::vector<std::string> args;
     std::string arg;
     for (const char c : line) {
@@ -44,9 +45,9 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     if (command != "reading" && command != "match" && command != "group" && command != "--help")
         return 0;
     for (const std::string& given : args)
-        if (given == "--pdf" || given == "--html" || (command == "group" && given != "-" &&
-                                                      !given.empty() && given[0] != '-' &&
-                                                      given != "group"))
+        if (given == "--pdf" || given == "--html" ||
+            (command == "group" && given != "-" && !given.empty() && given[0] != '-' &&
+             given != "group"))
             return 0;
 
     std::istringstream in(stdinText);

@@ -11,7 +11,6 @@
 
 namespace {
 
-
 // A strict reader of one JSON string literal; nothing when it is not one.
 std::optional<std::string> ParseJsonString(std::string_view json)
 {
@@ -29,14 +28,30 @@ std::optional<std::string> ParseJsonString(std::string_view json)
         if (++i >= json.size() - 1)
             return std::nullopt;
         switch (json[i]) {
-        case '"': text += '"'; break;
-        case '\\': text += '\\'; break;
-        case '/': text += '/'; break;
-        case 'b': text += '\b'; break;
-        case 'f': text += '\f'; break;
-        case 'n': text += '\n'; break;
-        case 'r': text += '\r'; break;
-        case 't': text += '\t'; break;
+        case '"':
+            text += '"';
+            break;
+        case '\\':
+            text += '\\';
+            break;
+        case '/':
+            text += '/';
+            break;
+        case 'b':
+            text += '\b';
+            break;
+        case 'f':
+            text += '\f';
+            break;
+        case 'n':
+            text += '\n';
+            break;
+        case 'r':
+            text += '\r';
+            break;
+        case 't':
+            text += '\t';
+            break;
         case 'u': {
             if (i + 4 >= json.size() - 1)
                 return std::nullopt;

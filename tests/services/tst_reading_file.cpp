@@ -8,8 +8,8 @@
 
 #include <csignal>
 #include <future>
-#include <sys/stat.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace kinmatch;
 namespace mmn = modMayanNumerology;
@@ -211,10 +211,14 @@ void ReadingFileTest::namesWithControlCharactersAreNotStored_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("shown"); // how the refusal names the character
-    QTest::newRow("line feeds that would add a date") << "Ann\n1999\nMarch\n3" << "\\x0A";
-    QTest::newRow("a carriage return") << "Ann\rLee" << "\\x0D";
-    QTest::newRow("a tab") << "Ann\tLee" << "\\x09";
-    QTest::newRow("an escape") << "Ann\x1b[2J" << "\\x1B";
+    QTest::newRow("line feeds that would add a date") << "Ann\n1999\nMarch\n3"
+                                                      << "\\x0A";
+    QTest::newRow("a carriage return") << "Ann\rLee"
+                                       << "\\x0D";
+    QTest::newRow("a tab") << "Ann\tLee"
+                           << "\\x09";
+    QTest::newRow("an escape") << "Ann\x1b[2J"
+                               << "\\x1B";
     QTest::newRow("outside Windows-1252") << QString::fromUtf8("Ωmega") << QString::fromUtf8("Ω");
 }
 

@@ -33,7 +33,8 @@ private slots:
     void unwritableRuntimeFolderStillStarts();
 
 private:
-    QProcess* startHelper(const QStringList& arguments, const QProcessEnvironment& environment = {});
+    QProcess* startHelper(const QStringList& arguments,
+                          const QProcessEnvironment& environment = {});
     // Runs this test program as the user nobody, through setpriv; empty when that cannot be done.
     QStringList asNobody(const QStringList& arguments);
     QTemporaryDir folder;
@@ -171,8 +172,8 @@ void SingleInstanceTest::anotherUserNeitherSharesNorPlantsTheLock()
 
     // The other user plants a folder where this user's would go, with a lock naming a live
     // process, and runs the program itself.
-    QProcess* plant = startHelper(asNobody({QStringLiteral("--plant"), QString::number(::getuid())}),
-                                  environment);
+    QProcess* plant = startHelper(
+        asNobody({QStringLiteral("--plant"), QString::number(::getuid())}), environment);
     QCOMPARE(plant->readLine().trimmed(), "planted");
     plant->waitForFinished();
     QProcess* other = startHelper(asNobody({QStringLiteral("--hold-default")}), environment);
@@ -226,8 +227,9 @@ int main(int argc, char* argv[])
     if (argc >= 2 && std::strcmp(argv[1], "--hold-default") == 0)
         return Hold(SingleInstanceLock::DefaultPath(), 60);
     if (argc >= 3 && std::strcmp(argv[1], "--plant") == 0) {
-        const QString victim = QDir(QDir::tempPath()).filePath(QStringLiteral("kinmatch-") +
-                                                               QString::fromLocal8Bit(argv[2]));
+        const QString victim =
+            QDir(QDir::tempPath())
+                .filePath(QStringLiteral("kinmatch-") + QString::fromLocal8Bit(argv[2]));
         QDir().mkpath(victim);
         ::chmod(QFile::encodeName(victim).constData(), 0777);
         QFile lock(victim + QStringLiteral("/kinmatch-") + QString::fromLocal8Bit(argv[2]) +

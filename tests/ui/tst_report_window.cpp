@@ -338,10 +338,9 @@ void ReportWindowTest::openRestoresTheUserAndGenerates()
     platform->fileToOpen = path;
     Click(window, "cmdOpen");
     Settle();
-    QCOMPARE(
-        platform->openRequests.first(),
-        (FileDialogRequest{"Select the source file", "Mayan Astrology (*.man)", "man", false, true,
-                           true}));
+    QCOMPARE(platform->openRequests.first(),
+             (FileDialogRequest{"Select the source file", "Mayan Astrology (*.man)", "man", false,
+                                true, true}));
     QCOMPARE(VisibleWindows(), QStringList{"frmMayanCompatibilityResult"});
     QCOMPARE(program->session().records().UserDetails,
              (mmn::BirthDetails{"Zoë Lee", 1980, "February", 29}));
@@ -497,14 +496,22 @@ void ReportWindowTest::fileDialogsRefuseWhatTheyMust_data()
     QTest::addColumn<bool>("saving");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("chosen"); // empty: the dialog refuses and stays open
-    QTest::newRow("save into a missing folder") << true << "missing/x.man" << "";
-    QTest::newRow("save over a read-only file") << true << "locked.man" << "";
-    QTest::newRow("save a new file") << true << "new.man" << "new.man";
-    QTest::newRow("save a name without an extension") << true << "typed" << "typed.man";
-    QTest::newRow("open a file named Human") << false << "Human" << "Human";
-    QTest::newRow("open a name whose file has the extension") << false << "ann" << "ann.man";
-    QTest::newRow("open a read-only file") << false << "locked.man" << "";
-    QTest::newRow("open a missing file") << false << "gone.man" << "";
+    QTest::newRow("save into a missing folder") << true << "missing/x.man"
+                                                << "";
+    QTest::newRow("save over a read-only file") << true << "locked.man"
+                                                << "";
+    QTest::newRow("save a new file") << true << "new.man"
+                                     << "new.man";
+    QTest::newRow("save a name without an extension") << true << "typed"
+                                                      << "typed.man";
+    QTest::newRow("open a file named Human") << false << "Human"
+                                             << "Human";
+    QTest::newRow("open a name whose file has the extension") << false << "ann"
+                                                              << "ann.man";
+    QTest::newRow("open a read-only file") << false << "locked.man"
+                                           << "";
+    QTest::newRow("open a missing file") << false << "gone.man"
+                                         << "";
 }
 
 void ReportWindowTest::fileDialogsRefuseWhatTheyMust()
@@ -529,13 +536,16 @@ void ReportWindowTest::fileDialogsRefuseWhatTheyMust()
         if (stayedOpen)
             static_cast<QDialog*>(dialog)->reject();
     });
-    const FileDialogRequest request{"Kinmatch", "Mayan Astrology (*.man)", "man", saving, true, true};
-    const auto path = saving ? qtPlatform.askFileToSave(request) : qtPlatform.askFileToOpen(request);
+    const FileDialogRequest request{"Kinmatch", "Mayan Astrology (*.man)", "man", saving, true,
+                                    true};
+    const auto path =
+        saving ? qtPlatform.askFileToSave(request) : qtPlatform.askFileToOpen(request);
     QVERIFY(answer.answered());
     QCOMPARE(refused, chosen.isEmpty());
     QCOMPARE(stayedOpen, chosen.isEmpty());
     QCOMPARE(path.value_or(QString()), chosen.isEmpty() ? QString() : folder.filePath(chosen));
-    QFile::setPermissions(folder.filePath("locked.man"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QFile::setPermissions(folder.filePath("locked.man"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 QTEST_MAIN(ReportWindowTest)

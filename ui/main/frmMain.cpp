@@ -124,7 +124,8 @@ frmMain::PersonControls frmMain::AddPersonFrame(QWidget* parent, const char* fra
     person.cboYear->setAccessibleName(tr("%1: Year of birth").arg(caption));
     // A screen reader on Linux speaks a list's value as its name ("January", the same for both
     // persons); the description says whose date and which part of it.
-    const QString birth = suffix == 'M' ? tr("Your date of birth") : tr("Your partner's date of birth");
+    const QString birth =
+        suffix == 'M' ? tr("Your date of birth") : tr("Your partner's date of birth");
     person.cboMonth->setAccessibleDescription(tr("%1: month").arg(birth));
     person.cboDate->setAccessibleDescription(tr("%1: day").arg(birth));
     person.cboYear->setAccessibleDescription(tr("%1: year").arg(birth));

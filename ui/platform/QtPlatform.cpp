@@ -67,20 +67,21 @@ public:
             info.setFile(path);
         }
         if (request_.mustExist && opening && !info.exists())
-            return refuse(tr("%1\nFile not found.\nCheck the file name and try again.")
-                              .arg(info.fileName()));
+            return refuse(
+                tr("%1\nFile not found.\nCheck the file name and try again.").arg(info.fileName()));
         if (request_.mustExist && !opening && !info.absoluteDir().exists())
             return refuse(tr("%1\nThe folder does not exist.\nCheck the path and try again.")
                               .arg(info.absolutePath()));
         // Read-only by its permissions: the check of access() would let root write anything.
         if (request_.refuseReadOnly && info.exists() &&
             !(info.permissions() & QFileDevice::WriteOwner))
-            return refuse(tr("%1\nThis file is read-only.\nChoose another file.").arg(info.fileName()));
+            return refuse(
+                tr("%1\nThis file is read-only.\nChoose another file.").arg(info.fileName()));
         if (!opening && request_.confirmOverwrite && info.exists() &&
-            QMessageBox::warning(this, windowTitle(),
-                                 tr("%1 already exists.\nDo you want to replace it?")
-                                     .arg(info.fileName()),
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+            QMessageBox::warning(
+                this, windowTitle(),
+                tr("%1 already exists.\nDo you want to replace it?").arg(info.fileName()),
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
             return;
         chosen_ = path;
         QDialog::accept();
@@ -118,8 +119,7 @@ bool SettingsStoreUsable()
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return IsRegularFileOrAbsent(
-        QStringLiteral("%1/%2/%2.conf").arg(folder, ProgramName()));
+    return IsRegularFileOrAbsent(QStringLiteral("%1/%2/%2.conf").arg(folder, ProgramName()));
 #else
     return true; // the registry
 #endif
