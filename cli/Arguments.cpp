@@ -1,5 +1,7 @@
 #include "Arguments.h"
 
+#include "Failure.h"
+
 #include <algorithm>
 
 namespace kinmatch_cli {
@@ -15,7 +17,7 @@ const std::vector<std::string>& Arguments::value(const std::string& option) cons
     for (const auto& [name, values] : options)
         if (name == option)
             return values;
-    throw UsageError("option '" + option + "' is missing");
+    throw BadInputAt(command, "needs " + option);
 }
 
 std::vector<std::vector<std::string>> Arguments::all(const std::string& option) const
@@ -27,23 +29,37 @@ std::vector<std::vector<std::string>> Arguments::all(const std::string& option) 
     return found;
 }
 
-Arguments ParseArguments(const std::vector<std::string>& args, std::size_t first,
+void Arguments::expectPositional(std::size_t count, const std::string& wanted) const
+{
+    if (positional.size() != count)
+        throw BadInputAt(command, wanted);
+}
+
+Arguments ParseArguments(const std::string& command, const std::vector<std::string>& args,
                          const std::map<std::string, std::size_t>& optionArity)
 {
     Arguments parsed;
-    for (std::size_t i = first; i < args.size(); ++i) {
+    parsed.command = command;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg.size() < 2 || arg[0] != '-') {
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
             parsed.positional.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
             continue;
         }
         const auto option = optionArity.find(arg);
         if (option == optionArity.end())
-            throw UsageError("unknown option '" + arg + "'");
+            throw BadInputAt(command, "unknown option " + Quoted(arg) + " (try 'kinmatch-cli " +
+                                          command + " --help')");
         if (option->second > args.size() - 1 - i)
-            throw UsageError("option '" + arg + "' needs " +
-                             (option->second == 1 ? std::string("a value")
-                                                  : std::to_string(option->second) + " values"));
+            throw BadInputAt(command, "option " + Quoted(arg) + " needs " +
+                                          (option->second == 1
+                                               ? std::string("a value")
+                                               : std::to_string(option->second) + " values"));
         const auto from = args.begin() + static_cast<std::ptrdiff_t>(i + 1);
         parsed.options.emplace_back(
             arg,
@@ -58,11 +74,12 @@ std::string OneOf(const Arguments& arguments, const std::vector<std::string>& op
     std::string chosen;
     for (const std::string& option : options) {
         if (arguments.all(option).size() > 1)
-            throw UsageError("option '" + option + "' is given twice");
+            throw BadInputAt(arguments.command, "option '" + option + "' is given twice");
         if (!arguments.has(option))
             continue;
         if (!chosen.empty())
-            throw UsageError("options '" + chosen + "' and '" + option + "' exclude each other");
+            throw BadInputAt(arguments.command,
+                             "options '" + chosen + "' and '" + option + "' exclude each other");
         chosen = option;
     }
     return chosen;

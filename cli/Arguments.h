@@ -1,25 +1,16 @@
 #pragma once
 
-// The command line as kinmatch-cli reads it, and the two ways a command can fail.
+// A kinmatch-cli command line as a command reads it.
 
 #include <map>
-#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace kinmatch_cli {
 
-// Bad input: the message becomes the one line on standard error; exit status 2.
-struct UsageError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-// An output file could not be written: one line on standard error; exit status 1.
-struct WriteError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
 struct Arguments {
+    std::string command; // names the command in messages
     std::vector<std::string> positional;
     // Each option given, in order, with its values; an option may be given more than once.
     std::vector<std::pair<std::string, std::vector<std::string>>> options;
@@ -28,11 +19,15 @@ struct Arguments {
     // The values of the option's first occurrence.
     const std::vector<std::string>& value(const std::string& option) const;
     std::vector<std::vector<std::string>> all(const std::string& option) const;
+    // Throws a Failure naming what is wanted unless there are exactly count positional
+    // arguments.
+    void expectPositional(std::size_t count, const std::string& wanted) const;
 };
 
-// args[first..]: "-" and anything not starting with "-" is positional. optionArity names each
-// option the command accepts and how many values follow it. Throws UsageError.
-Arguments ParseArguments(const std::vector<std::string>& args, std::size_t first,
+// The arguments after a command. "-" and anything not starting with "-" is positional, and so
+// is everything after "--". optionArity names each option the command accepts and how many
+// values follow it. Throws a Failure.
+Arguments ParseArguments(const std::string& command, const std::vector<std::string>& args,
                          const std::map<std::string, std::size_t>& optionArity);
 
 // At most one of the options may be given; returns it, or an empty text.

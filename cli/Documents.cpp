@@ -1,20 +1,11 @@
 #include "Documents.h"
 
-#include "Arguments.h"
 #include "Html.h"
-#include "QtText.h"
-#include "ReportDocument.h"
-#include "SafeFile.h"
+#include "ReadingFields.h"
 #include "SealPictures.h"
 #include "TerminalText.h"
-#include "UiFontFamily.h"
-
-#include <QFile>
-#include <QGuiApplication>
-#include <QTextDocument>
 
 #include <cstdio>
-#include <memory>
 
 namespace kinmatch_cli {
 namespace mmc = modMayanCompatibility;
@@ -51,56 +42,52 @@ const char* const PageStyle = "body { font-family: Verdana, 'DejaVu Sans', sans-
                               "table.matrix th, table.matrix td { border: 1px solid #808080; "
                               "padding: 3px; font-size: 8pt; }\n";
 
+// A person's reading in the labelled lines and paragraphs of the field list.
+std::string ReadingText(const DatedPerson& person)
+{
+    std::string lines;
+    std::string paragraphs[3];
+    for (const ReadingField& field : ReadingFields) {
+        if (!(field.forms & InDocument))
+            continue;
+        if (field.paragraph > 0)
+            paragraphs[field.paragraph] = field.shown(person) + "\n";
+        else
+            lines += "  " + std::string(field.label) + ": " + field.shown(person) + "\n";
+    }
+    return lines + "\n" + paragraphs[1] + "\n" + paragraphs[2];
+}
+
 std::string PersonHtml(const DatedPerson& person)
 {
-    const mmn::PersonReading& reading = person.reading.Reading;
-    const auto field = [](const char* label, std::string_view value) {
-        return "<p><span class=\"label\">" + std::string(label) + ":</span> " + HtmlText(value) +
-               "</p>\n";
-    };
     std::string html = "<h2>" + HtmlText(person.name) + "</h2>\n";
-    html += field("Date of Birth", DateText(person.date));
-    html += field("Mayan Day Sign",
-                  std::string(reading.EnglishName) + ", " + std::string(reading.SignName));
-    html += field("Galactic Tone", std::to_string(reading.DayNumber));
-    html += field("Mayan Keywords", reading.Keywords);
-    html += field("Mayan Gemstone", reading.Gemstone);
-    html += field("Mayan Significance", reading.Significance);
-    html += field("Mayan Day Sign's Description", reading.SignDescription);
-    html += field("Mayan Day Number's Description", reading.NumberDescription);
+    for (const ReadingField& field : ReadingFields)
+        if (field.forms & InDocument)
+            html += "<p><span class=\"label\">" + std::string(field.label) + ":</span> " +
+                    HtmlText(field.shown(person)) + "</p>\n";
     return html;
 }
 
-std::string PictureDataAddress(int seal)
+std::string PictureAddress(int seal)
 {
-    QFile picture(kinmatch::SealPicturePath(seal));
-    picture.open(QIODevice::ReadOnly);
-    return "data:image/jpeg;base64," + picture.readAll().toBase64().toStdString();
-}
-
-// Text layout and PDF output need a GUI application; a terminal has no display, so it draws
-// offscreen.
-std::unique_ptr<QGuiApplication> EnsureGuiApplication()
-{
-    if (QCoreApplication::instance())
-        return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "kinmatch-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
+    return kinmatch::DataAddress("image/jpeg", SealJpeg(seal));
 }
 
 } // namespace
 
 std::string ReportHtml(const std::vector<kinmatch::ReportRun>& runs)
 {
-    std::string body = "<div style=\"white-space: pre-wrap\">";
+    std::string body = "<div>";
     for (const kinmatch::ReportRun& run : runs) {
         body += "<span style=\"color: " + Hex(run.colour) +
                 (run.bold ? "; font-weight: bold" : "; font-weight: normal") + "\">";
-        body += HtmlText(run.text) + "</span>";
+        // The runs' own line ends are the report's lines; anything else is shown as it is.
+        std::string_view text = run.text;
+        for (std::size_t end; (end = text.find('\n')) != std::string_view::npos;) {
+            body += HtmlText(text.substr(0, end)) + "<br>\n";
+            text.remove_prefix(end + 1);
+        }
+        body += HtmlText(text) + "</span>";
     }
     body += "</div>\n";
     return kinmatch::HtmlPage("Kinmatch report", PageStyle, body);
@@ -109,22 +96,12 @@ std::string ReportHtml(const std::vector<kinmatch::ReportRun>& runs)
 std::string CoupleText(const Couple& couple)
 {
     const mmc::CompositeReading composite =
-        mmc::CompositeOf(couple.user.reading.Sign, couple.partner.reading.Sign);
+        mmc::CompositeOf(couple.user.sign(), couple.partner.sign());
     const mmc::SealRow& seal = SealOf(composite.CompositeSeal);
     std::string text = "Kinmatch couple report\n";
-    for (const DatedPerson* person : {&couple.user, &couple.partner}) {
-        const mmn::PersonReading& reading = person->reading.Reading;
+    for (const DatedPerson* person : {&couple.user, &couple.partner})
         text += "\n" + kinmatch::VisibleControls(person->name) + ", born " +
-                DateText(person->date) + "\n";
-        text += "  Day sign:       " + std::string(reading.EnglishName) + ", " +
-                std::string(reading.SignName) + "\n";
-        text += "  Galactic tone:  " + std::to_string(reading.DayNumber) + "\n";
-        text += "  Keywords:       " + std::string(reading.Keywords) + "\n";
-        text += "  Gemstone:       " + std::string(reading.Gemstone) + "\n";
-        text += "  Significance:   " + std::string(reading.Significance) + "\n\n";
-        text += std::string(reading.SignDescription) + "\n\n";
-        text += std::string(reading.NumberDescription) + "\n";
-    }
+                DateText(person->date) + "\n" + ReadingText(*person);
     text += "\nTogether: " + composite.CompositeName + " (seal " +
             std::to_string(composite.CompositeSeal) + ", tone " +
             std::to_string(composite.CompositeTone) + ")\n";
@@ -136,13 +113,13 @@ std::string CoupleText(const Couple& couple)
 std::string CoupleHtml(const Couple& couple)
 {
     const mmc::CompositeReading composite =
-        mmc::CompositeOf(couple.user.reading.Sign, couple.partner.reading.Sign);
+        mmc::CompositeOf(couple.user.sign(), couple.partner.sign());
     const mmc::SealRow& seal = SealOf(composite.CompositeSeal);
     std::string body =
         "<h1>" + HtmlText(couple.user.name) + " and " + HtmlText(couple.partner.name) + "</h1>\n";
     body += PersonHtml(couple.user) + PersonHtml(couple.partner);
     body += "<h2>Together: " + HtmlText(composite.CompositeName) + "</h2>\n";
-    body += "<p><img src=\"" + PictureDataAddress(composite.CompositeSeal) +
+    body += "<p><img src=\"" + PictureAddress(composite.CompositeSeal) +
             "\" width=\"120\" height=\"184\" alt=\"" + HtmlText(seal.SealName) + "\"></p>\n";
     body += "<p>" + HtmlText(seal.SealDescription) + "</p>\n";
     return kinmatch::HtmlPage("Kinmatch couple report", PageStyle, body);
@@ -162,7 +139,7 @@ std::string GroupHtml(const std::vector<DatedPerson>& people)
                 continue;
             }
             const mmc::CompositeReading composite =
-                mmc::CompositeOf(people[row].reading.Sign, people[column].reading.Sign);
+                mmc::CompositeOf(people[row].sign(), people[column].sign());
             body += "<td style=\"background-color: " + SealShade(composite.CompositeSeal) + "\">" +
                     HtmlText(composite.CompositeName) + "</td>";
         }
@@ -172,35 +149,10 @@ std::string GroupHtml(const std::vector<DatedPerson>& people)
     body += "<tr><th>Name</th><th>Date of Birth</th><th>Day Sign</th><th>Galactic Tone</th></tr>\n";
     for (const DatedPerson& person : people)
         body += "<tr><td>" + HtmlText(person.name) + "</td><td>" + DateText(person.date) +
-                "</td><td>" + person.reading.Sign.EnglishName + "</td><td>" +
-                std::to_string(person.reading.Sign.DayNumber) + "</td></tr>\n";
+                "</td><td>" + person.sign().EnglishName + "</td><td>" +
+                std::to_string(person.sign().DayNumber) + "</td></tr>\n";
     body += "</table>\n";
     return kinmatch::HtmlPage("Kinmatch group", PageStyle, body);
-}
-
-void WriteHtmlFile(const std::string& path, const std::string& html)
-{
-    if (!kinmatch::WriteFileAtomically(kinmatch::ToQString(path), QByteArray::fromStdString(html)))
-        throw WriteError("cannot write '" + path + "'");
-}
-
-void WriteReportPdfFile(const std::string& path, const std::vector<kinmatch::ReportRun>& runs)
-{
-    const auto app = EnsureGuiApplication();
-    if (!kinmatch::WritePdf(*kinmatch::ReportDocument(runs), kinmatch::ToQString(path)))
-        throw WriteError("cannot write '" + path + "'");
-}
-
-void WriteHtmlAsPdfFile(const std::string& path, const std::string& html, bool landscape)
-{
-    const auto app = EnsureGuiApplication();
-    QTextDocument document;
-    QFont font(kinmatch::UiFontFamily());
-    font.setPointSizeF(9.75);
-    document.setDefaultFont(font);
-    document.setHtml(kinmatch::ToQString(html));
-    if (!kinmatch::WritePdf(document, kinmatch::ToQString(path), landscape))
-        throw WriteError("cannot write '" + path + "'");
 }
 
 } // namespace kinmatch_cli

@@ -1,7 +1,7 @@
 #pragma once
 
 // The documents kinmatch-cli writes: the report of one person, the couple's report and the
-// group's matrix, as text, as one self-contained HTML file, or as PDF.
+// group's matrix, as text and as one self-contained HTML file (from which the PDF is made).
 
 #include "People.h"
 #include "Report.h"
@@ -20,11 +20,5 @@ std::string ReportHtml(const std::vector<kinmatch::ReportRun>& runs);
 std::string CoupleText(const Couple& couple);
 std::string CoupleHtml(const Couple& couple);
 std::string GroupHtml(const std::vector<DatedPerson>& people);
-
-// Writes the file atomically; throws WriteError when it cannot.
-void WriteHtmlFile(const std::string& path, const std::string& html);
-void WriteReportPdfFile(const std::string& path, const std::vector<kinmatch::ReportRun>& runs);
-// The HTML laid out as a document of pages, as PDF.
-void WriteHtmlAsPdfFile(const std::string& path, const std::string& html, bool landscape = false);
 
 } // namespace kinmatch_cli

@@ -13,7 +13,10 @@ struct BirthDate {
 };
 
 // A strict YYYY-MM-DD date of birth that the program can read: a real calendar day in
-// 1900..2016. Otherwise the reason, worded for a person.
+// 1900..2016. Otherwise what is wrong with it, worded for a person.
 std::variant<BirthDate, std::string> ParseBirthDate(std::string_view text);
+
+// "1955-07-04"
+std::string IsoText(const BirthDate& date);
 
 } // namespace kinmatch_cli

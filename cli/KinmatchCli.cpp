@@ -3,528 +3,395 @@
 #include "KinmatchConfig.h"
 
 #include "Arguments.h"
-#include "Blanks.h"
-#include "Csv.h"
 #include "Documents.h"
-#include "Json.h"
+#include "Forms.h"
+#include "Names.h"
+#include "Pdf.h"
 #include "People.h"
-#include "QtText.h"
 #include "ReadingFile.h"
-#include "ReadingFileIO.h"
-#include "SafeFile.h"
 #include "TerminalText.h"
-#include "modHelp.h"
+#include "Utf8.h"
 
-#include <QFileInfo>
-
-#include <istream>
-#include <ostream>
+#include <algorithm>
+#include <charconv>
 
 namespace kinmatch_cli {
 namespace mmn = modMayanNumerology;
-namespace mmc = modMayanCompatibility;
-using kinmatch::JsonObject;
 
 namespace {
 
-constexpr const char* Usage =
-    "Usage:\n"
-    "  kinmatch-cli reading DATE... [--json | --csv] [--explain]\n"
-    "  kinmatch-cli reading - [--json | --csv]\n"
-    "  kinmatch-cli match USER-DATE PARTNER-DATE [--json] [--explain]\n"
-    "  kinmatch-cli group FILE.csv [--json | --csv | --html OUT.html | --pdf OUT.pdf]\n"
-    "  kinmatch-cli couple --name NAME DATE --name NAME DATE [--pdf OUT.pdf | --html OUT.html]\n"
-    "  kinmatch-cli report (FILE.man | --name NAME DATE) [--pdf OUT.pdf | --html OUT.html]\n"
-    "  kinmatch-cli save FILE.man --name NAME DATE\n"
-    "  kinmatch-cli --help | --version\n"
-    "\n"
-    "Mayan astrology readings from the command line. Dates are YYYY-MM-DD, 1900-01-01 to\n"
-    "2016-12-31.\n"
-    "\n"
-    "  reading   each date's place in the 260-day count, day sign, galactic tone and reading;\n"
-    "            - reads one date a line from standard input\n"
-    "  match     two persons' composite seal and tone, with each person's own sign and tone\n"
-    "  group     every pair of a group of 2 to 1000 persons, from a CSV file (- for standard\n"
-    "            input) of names and dates, with an optional header row name,date\n"
-    "  couple    the couple's report: both persons' readings and their composite\n"
-    "  report    the report of one person's reading, from a reading file or a name and date\n"
-    "  save      writes a reading file for a name and date\n"
-    "  --json    JSON instead of text (one object a line for several dates)\n"
-    "  --csv     CSV instead of text\n"
-    "  --explain shows how each answer is worked out\n"
-    "  --html    writes one self-contained HTML file\n"
-    "  --pdf     writes a PDF file\n"
-    "\n"
-    "Bad input prints one line on standard error and exits with status 2, writing nothing;\n"
-    "an output file that cannot be written exits with status 1 and leaves any old file as it\n"
-    "was.\n";
-
-// Output written in pieces as it is made, so that a long batch never sits in memory whole.
-class Sink {
-public:
-    explicit Sink(std::ostream& out) : out_(out) {}
-    ~Sink() { out_ << text; }
-    // Hands what has gathered on once it is large.
-    void flushIfLarge()
-    {
-        if (text.size() > (1u << 20)) {
-            out_ << text;
-            text.clear();
-        }
-    }
-    std::string text;
-
-private:
-    std::ostream& out_;
+struct Option {
+    std::string_view name;
+    std::size_t values;
+    std::string_view help; // the lines after the option's name in the help
 };
 
-void ExpectPositional(const Arguments& arguments, std::size_t count, const std::string& what)
+constexpr Option Options[] = {
+    {"--json", 0, "JSON instead of text (one object a line for several dates)"},
+    {"--csv", 0, "CSV instead of text"},
+    {"--explain", 0, "shows how each answer is worked out"},
+    {"--html", 1, "writes one self-contained HTML file"},
+    {"--pdf", 1, "writes a PDF file"},
+    {"--name", 2, "a person's name and date of birth"},
+    {"--help", 0, "shows this help"},
+};
+
+struct Command {
+    std::string_view name;
+    std::vector<std::string_view> usage; // each after "kinmatch-cli "
+    std::string_view summary;            // the lines after the command's name in the help
+    std::vector<std::string_view> options;
+    void (*run)(const Arguments&, Console&);
+};
+
+const std::vector<Command>& Commands();
+
+std::string Indented(std::string_view text, std::size_t width)
 {
-    if (arguments.positional.size() != count)
-        throw UsageError(what);
+    std::string out;
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        if (start > 0)
+            out += "\n" + std::string(width, ' ');
+        out += text.substr(start, end - start);
+        start = end + 1;
+    }
+    return out;
 }
 
-std::string Folded(int sum)
+std::string Padded(std::string_view text, std::size_t width)
 {
-    return sum > mmn::CountLength ? "above 260, so " + std::to_string(sum) +
-                                        " - 260 = " + std::to_string(sum - mmn::CountLength)
-                                  : "not above 260, so it stays " + std::to_string(sum);
+    std::string padded(text);
+    padded.resize(std::max(width, padded.size() + 1), ' ');
+    return padded;
 }
 
-// How a person's place, sign and tone follow from the date, one step a line.
-std::string PersonWorking(const DatedPerson& person, const std::string& indent)
+constexpr std::string_view About =
+    "Mayan astrology readings from the command line. Dates are YYYY-MM-DD, 1900-01-01 to\n"
+    "2016-12-31.\n";
+constexpr std::string_view Outcomes =
+    "Bad input prints one line on standard error and exits with status 2, writing nothing;\n"
+    "an output that cannot be written exits with status 1 and leaves any old file as it was.\n";
+
+std::string Help()
 {
-    const mmn::KinWorking working =
-        mmn::WorkingOf(MonthName(person.date), person.date.day, person.date.year);
-    const int kin = working.KinIndex;
-    return indent + "Year code of " + std::to_string(person.date.year) + ": " +
-           std::to_string(working.YearCode) + "\n" + indent + "Value of " +
-           std::string(MonthName(person.date)) + " " + std::to_string(person.date.day) + ": " +
-           std::to_string(working.MonthDayValue) + "\n" + indent +
-           "Sum: " + std::to_string(working.YearCode) + " + " +
-           std::to_string(working.MonthDayValue) + " = " + std::to_string(working.Sum) + ", " +
-           Folded(working.Sum) + "\n" + indent + "Place in the count: " + std::to_string(kin) +
-           "\n" + indent + "Day sign: (" + std::to_string(kin) +
-           " - 1) mod 20 + 1 = " + std::to_string(person.reading.Sign.DaySign) + ", " +
-           person.reading.Sign.EnglishName + "\n" + indent + "Galactic tone: (" +
-           std::to_string(kin) +
-           " + 6) mod 13 + 1 = " + std::to_string(person.reading.Sign.DayNumber) + "\n";
+    std::string help = "Usage:\n";
+    for (const Command& command : Commands())
+        for (std::string_view usage : command.usage)
+            help += "  kinmatch-cli " + std::string(usage) + "\n";
+    help += "  kinmatch-cli COMMAND --help\n  kinmatch-cli --help | --version\n\n";
+    help += std::string(About) + "\n";
+    for (const Command& command : Commands())
+        help += "  " + Padded(command.name, 10) + Indented(command.summary, 12) + "\n";
+    for (const Option& option : Options)
+        help += "  " + Padded(option.name, 10) + Indented(option.help, 12) + "\n";
+    help += "  " + Padded("--", 10) + "ends the options: what follows is a date or a file\n";
+    return help + "\n" + std::string(Outcomes);
 }
 
-JsonObject WorkingJson(const DatedPerson& person)
+std::string CommandHelp(const Command& command)
 {
-    const mmn::KinWorking working =
-        mmn::WorkingOf(MonthName(person.date), person.date.day, person.date.year);
-    return JsonObject()
-        .add("YearCode", working.YearCode)
-        .add("MonthDayValue", working.MonthDayValue)
-        .add("Sum", working.Sum)
-        .add("KinIndex", working.KinIndex);
+    std::string help = "Usage:\n";
+    for (std::string_view usage : command.usage)
+        help += "  kinmatch-cli " + std::string(usage) + "\n";
+    std::string summary(command.summary);
+    summary[0] = static_cast<char>(summary[0] - 'a' + 'A');
+    help += "\n" + summary + ".\n\n";
+    std::vector<std::string_view> options = command.options;
+    options.push_back("--help");
+    for (std::string_view name : options) {
+        const Option& option = *std::find_if(std::begin(Options), std::end(Options),
+                                             [&](const Option& o) { return o.name == name; });
+        help += "  " + Padded(option.name, 10) + Indented(option.help, 12) + "\n";
+    }
+    return help + "\n" + std::string(Outcomes);
 }
 
-std::string ReadingText(const DatedPerson& person, bool explain)
+void WriteText(Console& console, std::string_view text)
 {
-    const mmn::PersonReading& reading = person.reading.Reading;
-    std::string text = "Date of birth:   " + DateText(person.date) + "\n" +
-                       "Place in count:  " + std::to_string(person.reading.KinIndex) + " of 260\n" +
-                       "Day sign:        " + std::string(reading.EnglishName) + ", " +
-                       std::string(reading.SignName) + "\n" +
-                       "Galactic tone:   " + std::to_string(reading.DayNumber) + "\n" +
-                       "Keywords:        " + std::string(reading.Keywords) + "\n" +
-                       "Gemstone:        " + std::string(reading.Gemstone) + "\n" +
-                       "Significance:    " + std::string(reading.Significance) + "\n" +
-                       "Famous people:   " + std::string(reading.FamousPersonalities) + "\n\n" +
-                       std::string(reading.SignDescription) + "\n\n" +
-                       std::string(reading.NumberDescription) + "\n";
-    if (explain)
-        text += "\nHow it is worked out:\n" + PersonWorking(person, "  ");
-    return text;
+    auto out = ConsoleOutput(console);
+    *out << text;
+    out->finish();
 }
 
-std::string ReadingJson(const DatedPerson& person, bool explain)
+// All of a file, or of standard input for "-": text input is never larger than this.
+std::string ReadInput(Console& console, const std::string& source, const std::string& where)
 {
-    const mmn::PersonReading& reading = person.reading.Reading;
-    JsonObject json;
-    json.add("KinIndex", person.reading.KinIndex)
-        .add("DaySign", person.reading.Sign.DaySign)
-        .add("DayNumber", reading.DayNumber)
-        .add("SignName", reading.SignName)
-        .add("EnglishName", reading.EnglishName)
-        .add("Keywords", reading.Keywords)
-        .add("Gemstone", reading.Gemstone)
-        .add("Significance", reading.Significance)
-        .add("NumberDescription", reading.NumberDescription)
-        .add("SignDescription", reading.SignDescription)
-        .add("FamousPersonalities", reading.FamousPersonalities);
-    if (explain)
-        json.add("Working", WorkingJson(person));
-    return json.str() + "\n";
+    FileContents contents;
+    try {
+        contents =
+            source == "-" ? console.readInput(InputLimit) : ReadRegularFile(source, InputLimit);
+    } catch (const FileError& error) {
+        throw BadInputAt(where, "cannot read", error.what());
+    }
+    if (!contents.whole)
+        throw BadInputAt(where, "holds more than " + std::to_string(InputLimit / 1024 / 1024) +
+                                    " MB, more than any batch of dates or group needs");
+    return std::move(contents.bytes);
 }
 
-void AppendReadingCsv(std::string& out, const DatedPerson& person)
+std::string SourceName(const std::string& source)
 {
-    const mmn::PersonReading& reading = person.reading.Reading;
-    const std::string kin = std::to_string(person.reading.KinIndex);
-    const std::string sign = std::to_string(person.reading.Sign.DaySign);
-    const std::string number = std::to_string(reading.DayNumber);
-    kinmatch::AppendCsvRecord(out, {IsoText(person.date), kin, sign, number, reading.SignName,
-                                    reading.EnglishName, reading.Keywords, reading.Gemstone,
-                                    reading.Significance});
+    return source == "-" ? "standard input" : Quoted(source);
 }
 
-std::string Reading(const Arguments& arguments, std::istream& in, std::ostream& output)
+void WriteFile(const std::string& path, std::string_view bytes)
+{
+    const auto out = FileOutput(path);
+    *out << bytes;
+    out->finish();
+}
+
+void WriteHtmlOrPdf(const Arguments& arguments, const std::string& form, const std::string& html,
+                    std::string_view title, PdfPages pages)
+{
+    const std::string& path = arguments.value(form)[0];
+    WriteFile(path, form == "--pdf" ? PdfOfHtml(html, title, pages, Quoted(path)) : html);
+}
+
+void Reading(const Arguments& arguments, Console& console)
 {
     const std::string form = OneOf(arguments, {"--json", "--csv"});
     const bool explain = arguments.has("--explain");
     if (explain && form == "--csv")
-        throw UsageError("--explain cannot be shown in CSV");
+        throw BadInputAt(arguments.command, "--explain cannot be shown in CSV");
     if (arguments.positional.empty())
-        throw UsageError("reading needs a DATE, or - to read dates from standard input");
-    std::vector<BirthDate> dates;
+        throw BadInputAt(arguments.command, "needs a DATE, or - to read dates from standard input");
+    std::vector<DatedPerson> people;
     if (arguments.positional == std::vector<std::string>{"-"}) {
-        dates = DatesOfLines(in);
+        for (const BirthDate& date :
+             DatesOfLines(ReadInput(console, "-", "standard input"), "standard input"))
+            people.push_back(PersonOf(date));
     } else {
         for (const std::string& date : arguments.positional) {
             if (date == "-")
-                throw UsageError("- reads the dates from standard input and stands alone");
-            dates.push_back(DateOf(date));
+                throw BadInputAt(arguments.command,
+                                 "- reads the dates from standard input and stands alone");
+            people.push_back(PersonOfDate(arguments.command, date));
         }
     }
-
-    Sink sink(output);
-    std::string& out = sink.text;
-    if (form == "--csv")
-        out += "Date,KinIndex,DaySign,DayNumber,SignName,EnglishName,Keywords,Gemstone,"
-               "Significance\r\n";
-    for (std::size_t i = 0; i < dates.size(); ++i) {
-        const DatedPerson person = PersonOf(dates[i]);
-        if (form == "--csv")
-            AppendReadingCsv(out, person);
-        else if (form == "--json")
-            out += ReadingJson(person, explain);
-        else
-            out += (i > 0 ? "\n" : "") + ReadingText(person, explain);
-        sink.flushIfLarge();
-    }
-    return {};
+    const auto out = ConsoleOutput(console);
+    const auto reading = ReadingFormOf(form, explain);
+    reading->begin(*out);
+    for (const DatedPerson& person : people)
+        reading->person(*out, person);
+    reading->end(*out);
+    out->finish();
 }
 
-std::string Match(const Arguments& arguments)
+void Match(const Arguments& arguments, Console& console)
 {
     const bool json = OneOf(arguments, {"--json"}) == "--json";
-    const bool explain = arguments.has("--explain");
-    ExpectPositional(arguments, 2, "match needs USER-DATE and PARTNER-DATE");
-    const DatedPerson user = PersonOfDate(arguments.positional[0]);
-    const DatedPerson partner = PersonOfDate(arguments.positional[1]);
-    const mmn::PersonSign& userSign = user.reading.Sign;
-    const mmn::PersonSign& partnerSign = partner.reading.Sign;
-    const mmc::CompositeReading composite = mmc::CompositeOf(userSign, partnerSign);
-    const mmc::SealRow& seal =
-        mmc::SealTable[static_cast<std::size_t>(composite.CompositeSeal - 1)];
-    const int sealSum = userSign.DaySign + partnerSign.DaySign;
-    const int toneSum = userSign.DayNumber + partnerSign.DayNumber;
-
-    if (json) {
-        const auto person = [&](const DatedPerson& who) {
-            JsonObject object;
-            object.add("KinIndex", who.reading.KinIndex)
-                .add("DaySign", who.reading.Sign.DaySign)
-                .add("DayNumber", who.reading.Sign.DayNumber)
-                .add("EnglishName", who.reading.Sign.EnglishName);
-            if (explain)
-                object.add("Working", WorkingJson(who));
-            return object;
-        };
-        JsonObject object;
-        object.add("user", person(user))
-            .add("partner", person(partner))
-            .add("CompositeSeal", composite.CompositeSeal)
-            .add("CompositeTone", composite.CompositeTone)
-            .add("CompositeName", composite.CompositeName)
-            .add("SealDescription", seal.SealDescription)
-            .add("Picture", seal.PictureKey);
-        if (explain)
-            object.add("Working", JsonObject().add("SealSum", sealSum).add("ToneSum", toneSum));
-        return object.str() + "\n";
-    }
-    std::string text = "Compatibility:   " + composite.CompositeName + " (seal " +
-                       std::to_string(composite.CompositeSeal) + ", tone " +
-                       std::to_string(composite.CompositeTone) + ")\n" +
-                       "You:             " + userSign.EnglishName + ", tone " +
-                       std::to_string(userSign.DayNumber) + "\n" +
-                       "Your partner:    " + partnerSign.EnglishName + ", tone " +
-                       std::to_string(partnerSign.DayNumber) + "\n\n" +
-                       std::string(seal.SealDescription) + "\n";
-    if (explain) {
-        const auto reduced = [](int sum, int limit, int result) {
-            return sum > limit
-                       ? "above " + std::to_string(limit) + ", so " + std::to_string(sum / 10) +
-                             " + " + std::to_string(sum % 10) + " = " + std::to_string(result)
-                       : "not above " + std::to_string(limit) + ", so it stays " +
-                             std::to_string(result);
-        };
-        const std::string_view toneName =
-            mmc::ToneTable[static_cast<std::size_t>(composite.CompositeTone - 1)];
-        text += "\nHow it is worked out:\n  You, born " + DateText(user.date) + ":\n" +
-                PersonWorking(user, "    ") + "  Your partner, born " + DateText(partner.date) +
-                ":\n" + PersonWorking(partner, "    ") +
-                "  Seal sum: " + std::to_string(userSign.DaySign) + " + " +
-                std::to_string(partnerSign.DaySign) + " = " + std::to_string(sealSum) + ", " +
-                reduced(sealSum, mmc::SealCount, composite.CompositeSeal) + ": " +
-                std::string(seal.SealName) + "\n" +
-                "  Tone sum: " + std::to_string(userSign.DayNumber) + " + " +
-                std::to_string(partnerSign.DayNumber) + " = " + std::to_string(toneSum) + ", " +
-                reduced(toneSum, mmc::ToneCount, composite.CompositeTone) + ": " +
-                std::string(toneName) + "\n" + "  Name: the tone " + std::string(toneName) +
-                " goes between the words of " + std::string(seal.SealName) + ": " +
-                composite.CompositeName + "\n";
-    }
-    return text;
+    arguments.expectPositional(2, "needs USER-DATE and PARTNER-DATE");
+    const DatedPerson user = PersonOfDate(arguments.command, arguments.positional[0]);
+    const DatedPerson partner = PersonOfDate(arguments.command, arguments.positional[1]);
+    const auto out = ConsoleOutput(console);
+    WriteMatch(*out, user, partner, json, arguments.has("--explain"));
+    out->finish();
 }
 
-std::string ReadText(const std::string& source, std::istream& in)
-{
-    if (source == "-")
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    constexpr qint64 limit = 16 * 1024 * 1024;
-    const auto bytes = kinmatch::ReadRegularFile(kinmatch::ToQString(source), limit);
-    if (!bytes)
-        throw UsageError("cannot read '" + source + "'");
-    return bytes->toStdString();
-}
-
-std::string Group(const Arguments& arguments, std::istream& in, std::ostream& output)
+void Group(const Arguments& arguments, Console& console)
 {
     const std::string form = OneOf(arguments, {"--json", "--csv", "--html", "--pdf"});
-    ExpectPositional(arguments, 1, "group needs FILE.csv, or - for standard input");
+    arguments.expectPositional(1, "needs FILE.csv, or - for standard input");
     const std::string& source = arguments.positional[0];
-    const std::vector<DatedPerson> people =
-        PeopleOfCsv(ReadText(source, in), source == "-" ? "standard input" : "'" + source + "'");
-
-    if (form == "--html") {
-        WriteHtmlFile(arguments.value("--html")[0], GroupHtml(people));
-        return {};
+    const std::string where = SourceName(source);
+    const std::vector<DatedPerson> people = PeopleOfCsv(ReadInput(console, source, where), where);
+    if (form == "--html" || form == "--pdf") {
+        WriteHtmlOrPdf(arguments, form, GroupHtml(people), "Kinmatch group", {true, true});
+        return;
     }
-    if (form == "--pdf") {
-        WriteHtmlAsPdfFile(arguments.value("--pdf")[0], GroupHtml(people), true);
-        return {};
-    }
-    const std::size_t count = people.size();
-    Sink sink(output);
-    std::string& out = sink.text;
-    if (form == "--csv")
-        out += "A,B,CompositeSeal,CompositeTone,CompositeName\r\n";
-    else if (form == "--json")
-        out += "{\"people\": [\n";
-    for (std::size_t i = 0; i < count && form != "--csv"; ++i) { // CSV lists only the pairs
-        const DatedPerson& person = people[i];
-        const mmn::PersonSign& sign = person.reading.Sign;
-        if (form == "--json")
-            out += JsonObject()
-                       .add("Name", person.name)
-                       .add("Date", IsoText(person.date))
-                       .add("KinIndex", person.reading.KinIndex)
-                       .add("DaySign", sign.DaySign)
-                       .add("DayNumber", sign.DayNumber)
-                       .add("EnglishName", sign.EnglishName)
-                       .str() +
-                   (i + 1 < count ? ",\n" : "\n");
-        else
-            out += kinmatch::VisibleControls(person.name) + ": " + sign.EnglishName + ", tone " +
-                   std::to_string(sign.DayNumber) + "\n";
-    }
-    if (form == "--json")
-        out += "], \"pairs\": [\n";
-    else if (form.empty())
-        out += "\n";
-    for (std::size_t a = 0; a < count; ++a) {
-        for (std::size_t b = a + 1; b < count; ++b) {
-            const mmc::CompositeReading composite =
-                mmc::CompositeOf(people[a].reading.Sign, people[b].reading.Sign);
-            if (form == "--csv") {
-                const std::string seal = std::to_string(composite.CompositeSeal);
-                const std::string tone = std::to_string(composite.CompositeTone);
-                kinmatch::AppendCsvRecord(
-                    out, {people[a].name, people[b].name, seal, tone, composite.CompositeName});
-            } else if (form == "--json") {
-                out += (a == 0 && b == 1 ? "" : ",\n") +
-                       JsonObject()
-                           .add("A", int(a))
-                           .add("B", int(b))
-                           .add("CompositeSeal", composite.CompositeSeal)
-                           .add("CompositeTone", composite.CompositeTone)
-                           .add("CompositeName", composite.CompositeName)
-                           .str();
-            } else {
-                out += kinmatch::VisibleControls(people[a].name) + " and " +
-                       kinmatch::VisibleControls(people[b].name) + ": " + composite.CompositeName +
-                       "\n";
-            }
-            sink.flushIfLarge();
-        }
-    }
-    if (form == "--json")
-        out += "\n]}\n";
-    return {};
+    const auto out = ConsoleOutput(console);
+    WriteGroup(*out, *GroupFormOf(form), people);
+    out->finish();
 }
 
-Couple CoupleFromArguments(const Arguments& arguments)
-{
-    const auto names = arguments.all("--name");
-    if (names.size() != 2 || !arguments.positional.empty())
-        throw UsageError("couple needs --name NAME DATE for each of the two persons");
-    return {PersonOfNameAndDate(names[0]), PersonOfNameAndDate(names[1])};
-}
-
-std::string CoupleCommand(const Arguments& arguments)
+void CoupleCommand(const Arguments& arguments, Console& console)
 {
     const std::string form = OneOf(arguments, {"--pdf", "--html"});
-    const Couple couple = CoupleFromArguments(arguments);
-    if (form == "--html")
-        WriteHtmlFile(arguments.value("--html")[0], CoupleHtml(couple));
-    else if (form == "--pdf")
-        WriteHtmlAsPdfFile(arguments.value("--pdf")[0], CoupleHtml(couple));
+    const auto names = arguments.all("--name");
+    if (names.size() != 2 || !arguments.positional.empty())
+        throw BadInputAt(arguments.command, "needs --name NAME DATE for each of the two persons");
+    const Couple couple{PersonOfNameAndDate(arguments.command, names[0]),
+                        PersonOfNameAndDate(arguments.command, names[1])};
+    if (form.empty())
+        WriteText(console, CoupleText(couple));
     else
-        return CoupleText(couple);
-    return {};
+        WriteHtmlOrPdf(arguments, form, CoupleHtml(couple), "Kinmatch couple report",
+                       {false, true});
+}
+
+// A number exactly as the program writes it (no sign, blank or leading zero), or -1.
+int WrittenNumber(std::string_view text)
+{
+    int value = -1;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const bool exact = error == std::errc() && end == text.data() + text.size() && value >= 0 &&
+                       text == std::to_string(value);
+    return exact ? value : -1;
 }
 
 // The details a reading file holds, refused unless every line is what the program writes.
 mmn::BirthDetails DetailsFromFile(const std::string& path)
 {
-    const auto bytes = kinmatch::ReadRegularFile(kinmatch::ToQString(path),
-                                                 qint64(kinmatch::ReadingFileReadLimit));
-    if (!bytes)
-        throw UsageError("cannot read '" + path + "'");
-    const auto lines = kinmatch::DecodeReadingFile(
-        std::string_view(bytes->constData(), std::size_t(bytes->size())));
-    const std::string where = "'" + path + "': ";
-    const QString name = kinmatch::TrimBlanks(kinmatch::ToQString(lines[0]));
-    if (name.isEmpty())
-        throw UsageError(where + "not a reading file (it holds no name)");
-    // A number exactly as the program writes it (no sign, blank or leading zero), or -1.
-    const auto number = [](const std::string& line) {
-        bool ok = false;
-        const int value = kinmatch::ToQString(line).toInt(&ok);
-        return ok && line == std::to_string(value) ? value : -1;
-    };
-    const int year = number(lines[1]);
-    const int day = number(lines[3]);
+    const std::string where = Quoted(path);
+    FileContents contents;
+    try {
+        contents = ReadRegularFile(path, kinmatch::ReadingFileReadLimit);
+    } catch (const FileError& error) {
+        throw BadInputAt(where, "cannot read", error.what());
+    }
+    const auto lines = kinmatch::DecodeReadingFile(contents.bytes);
+    const std::string_view name = kinmatch::TrimBlanks(lines[0]);
+    if (name.empty())
+        throw BadInputAt(where, "not a reading file (it holds no name)");
+    const int year = WrittenNumber(lines[1]);
+    const int day = WrittenNumber(lines[3]);
     const auto monthRow = std::find(mmn::MonthNames.begin(), mmn::MonthNames.end(), lines[2]);
     if (year < mmn::FirstYear || year > mmn::LastYear)
-        throw UsageError(where + "not a reading file (no year 1900..2016 in line 2)");
+        throw BadInputAt(where, "not a reading file (no year 1900..2016 in line 2)");
     if (monthRow == mmn::MonthNames.end())
-        throw UsageError(where + "not a reading file (no month name in line 3)");
+        throw BadInputAt(where, "not a reading file (no month name in line 3)");
     if (day < 1 || day > 31)
-        throw UsageError(where + "not a reading file (no day 1..31 in line 4)");
+        throw BadInputAt(where, "not a reading file (no day 1..31 in line 4)");
     const int monthIndex = int(monthRow - mmn::MonthNames.begin());
     if (mmn::CheckDayOfMonth(year, monthIndex, day) != mmn::DateProblem::None)
-        throw UsageError(where + lines[2] + " " + std::to_string(year) + " has no day " +
-                         std::to_string(day));
-    return {kinmatch::ToUtf8(name), static_cast<std::int16_t>(year), lines[2],
+        throw BadInputAt(where, lines[2] + " " + std::to_string(year) + " has no day " +
+                                    std::to_string(day));
+    return {std::string(name), static_cast<std::int16_t>(year), lines[2],
             static_cast<std::int16_t>(day)};
 }
 
-std::string Report(const Arguments& arguments)
+void Report(const Arguments& arguments, Console& console)
 {
     const std::string form = OneOf(arguments, {"--pdf", "--html"});
     mmn::BirthDetails details;
     if (arguments.has("--name")) {
-        ExpectPositional(arguments, 0, "report takes either FILE.man or --name NAME DATE");
-        details = PersonOfNameAndDate(arguments.value("--name")).details();
+        arguments.expectPositional(0, "takes either FILE.man or --name NAME DATE");
+        details = PersonOfNameAndDate(arguments.command, arguments.value("--name")).details();
     } else {
-        ExpectPositional(arguments, 1, "report needs FILE.man or --name NAME DATE");
+        arguments.expectPositional(1, "needs FILE.man or --name NAME DATE");
         details = DetailsFromFile(arguments.positional[0]);
     }
     const mmn::PersonReading reading =
         mmn::ReadingOf(details.BirthMonth, details.BirthDay, details.BirthYear).Reading;
-    const std::string homePage = kinmatch::ToUtf8(modHelp::MainSite());
-    const auto runs = kinmatch::ComposeReport(details, reading, homePage);
     if (form == "--pdf") {
-        WriteReportPdfFile(arguments.value("--pdf")[0], runs);
-        return {};
+        const std::string& path = arguments.value(form)[0];
+        WriteFile(path, PdfOfReport(kinmatch::ComposeReport(details, reading, KINMATCH_MAIN_SITE),
+                                    "Kinmatch report", Quoted(path)));
+        return;
     }
-    if (form == "--html") {
-        WriteHtmlFile(arguments.value("--html")[0], ReportHtml(runs));
-        return {};
-    }
-    // A name read from a file reaches the terminal only with its control characters shown.
-    mmn::BirthDetails shown = details;
-    shown.Name = kinmatch::VisibleControls(details.Name);
-    return kinmatch::ReportText(kinmatch::ComposeReport(shown, reading, homePage)) + "\n";
+    // A name read from a file reaches the terminal or the page only with its control
+    // characters shown.
+    details.Name = kinmatch::VisibleControls(details.Name);
+    const auto runs = kinmatch::ComposeReport(details, reading, KINMATCH_MAIN_SITE);
+    if (form == "--html")
+        WriteFile(arguments.value(form)[0], ReportHtml(runs));
+    else
+        WriteText(console, kinmatch::ReportText(runs) + "\n");
 }
 
-std::string Save(const Arguments& arguments)
+void Save(const Arguments& arguments, Console&)
 {
-    ExpectPositional(arguments, 1, "save needs FILE.man");
+    arguments.expectPositional(1, "needs FILE.man");
     if (!arguments.has("--name"))
-        throw UsageError("save needs --name NAME DATE");
+        throw BadInputAt(arguments.command, "needs --name NAME DATE");
     const std::string& file = arguments.positional[0];
-    if (!kinmatch::ToQString(file).endsWith(QLatin1String("man")))
-        throw UsageError("'" + file + "' does not end in .man");
-    const mmn::BirthDetails details = PersonOfNameAndDate(arguments.value("--name")).details();
-    const QString unstorable = kinmatch::UnstorableCharacter(kinmatch::ToQString(details.Name));
-    if (!unstorable.isEmpty())
-        throw UsageError("a reading file cannot hold the character '" +
-                         kinmatch::ToUtf8(unstorable) + "' of the name");
-    if (kinmatch::SaveReadingFile(kinmatch::ToQString(file), details) !=
-        kinmatch::SaveOutcome::Saved)
-        throw WriteError("cannot write '" + file + "'");
-    return {};
+    if (!file.ends_with("man"))
+        throw BadInputAt(Quoted(file), "does not end in .man");
+    const mmn::BirthDetails details =
+        PersonOfNameAndDate(arguments.command, arguments.value("--name")).details();
+    if (const auto character = kinmatch::FirstUnstorableCharacter(details.Name)) {
+        std::string shown;
+        kinmatch::AppendUtf8(shown, *character);
+        throw BadInputAt(arguments.command, "a reading file cannot hold the character '" +
+                                                kinmatch::VisibleControls(shown) + "' of the name");
+    }
+    WriteFile(file, *kinmatch::EncodeReadingFile(details));
 }
 
-std::string Dispatch(const std::vector<std::string>& args, std::istream& in, std::ostream& out)
+const std::vector<Command>& Commands()
+{
+    static const std::vector<Command> commands = {
+        {"reading",
+         {"reading DATE... [--json | --csv] [--explain]", "reading - [--json | --csv]"},
+         "each date's place in the 260-day count, day sign, galactic tone and reading;\n"
+         "- reads one date a line from standard input (a blank line is an error)",
+         {"--json", "--csv", "--explain"},
+         Reading},
+        {"match",
+         {"match USER-DATE PARTNER-DATE [--json] [--explain]"},
+         "two persons' composite seal and tone, with each person's own sign and tone",
+         {"--json", "--explain"},
+         Match},
+        {"group",
+         {"group FILE.csv [--json | --csv | --html OUT.html | --pdf OUT.pdf]"},
+         "every pair of a group of 2 to 1000 persons, from a CSV file (- for standard\n"
+         "input) of names and dates, with an optional header row name,date",
+         {"--json", "--csv", "--html", "--pdf"},
+         Group},
+        {"couple",
+         {"couple --name NAME DATE --name NAME DATE [--pdf OUT.pdf | --html OUT.html]"},
+         "the couple's report: both persons' readings and their composite",
+         {"--name", "--html", "--pdf"},
+         CoupleCommand},
+        {"report",
+         {"report (FILE.man | --name NAME DATE) [--pdf OUT.pdf | --html OUT.html]"},
+         "the report of one person's reading, from a reading file or a name and date",
+         {"--name", "--html", "--pdf"},
+         Report},
+        {"save",
+         {"save FILE.man --name NAME DATE"},
+         "writes a reading file for a name and date",
+         {"--name"},
+         Save},
+    };
+    return commands;
+}
+
+void Dispatch(const std::vector<std::string>& args, Console& console)
 {
     if (args.empty())
-        throw UsageError("no command given (try --help)");
-    const std::string& command = args[0];
-    if (command == "--help" || command == "-h") {
-        ExpectPositional(ParseArguments(args, 1, {}), 0, "--help takes no arguments");
-        return Usage;
+        throw BadInputAt("command line", "no command given (try 'kinmatch-cli --help')");
+    const std::string& name = args[0];
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (name == "--help" || name == "-h" || name == "--version") {
+        ParseArguments(name, rest, {}).expectPositional(0, "takes no arguments");
+        WriteText(console, name == "--version" ? "kinmatch-cli " KINMATCH_VERSION "\n" : Help());
+        return;
     }
-    if (command == "--version") {
-        ExpectPositional(ParseArguments(args, 1, {}), 0, "--version takes no arguments");
-        return "kinmatch-cli " KINMATCH_VERSION "\n";
-    }
-    if (command == "reading")
-        return Reading(ParseArguments(args, 1, {{"--json", 0}, {"--csv", 0}, {"--explain", 0}}), in,
-                       out);
-    if (command == "match")
-        return Match(ParseArguments(args, 1, {{"--json", 0}, {"--explain", 0}}));
-    if (command == "group")
-        return Group(
-            ParseArguments(args, 1, {{"--json", 0}, {"--csv", 0}, {"--html", 1}, {"--pdf", 1}}), in,
-            out);
-    if (command == "couple")
-        return CoupleCommand(ParseArguments(args, 1, {{"--name", 2}, {"--pdf", 1}, {"--html", 1}}));
-    if (command == "report")
-        return Report(ParseArguments(args, 1, {{"--name", 2}, {"--pdf", 1}, {"--html", 1}}));
-    if (command == "save")
-        return Save(ParseArguments(args, 1, {{"--name", 2}}));
-    if (!command.empty() && command[0] == '-')
-        throw UsageError("unknown option '" + command + "' (try --help)");
-    throw UsageError("unknown command '" + command + "' (try --help)");
+    const auto& commands = Commands();
+    const auto command = std::find_if(commands.begin(), commands.end(),
+                                      [&](const Command& c) { return c.name == name; });
+    if (command == commands.end())
+        throw BadInputAt(
+            Quoted(name),
+            std::string(!name.empty() && name[0] == '-' ? "unknown option" : "unknown command") +
+                " (try 'kinmatch-cli --help')");
+    std::map<std::string, std::size_t> arity = {{"--help", 0}};
+    for (std::string_view option : command->options)
+        for (const Option& known : Options)
+            if (known.name == option)
+                arity.emplace(option, known.values);
+    const Arguments arguments = ParseArguments(std::string(command->name), rest, arity);
+    if (arguments.has("--help"))
+        WriteText(console, CommandHelp(*command));
+    else
+        command->run(arguments, console);
 }
 
 } // namespace
 
-int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-        std::ostream& err)
+int Run(const std::vector<std::string>& args, Console& console)
 {
-    // An error line stays one line, whatever the argument it names holds.
-    const auto fail = [&](const std::exception& error, int status) {
-        err << "kinmatch-cli: " << kinmatch::VisibleControls(error.what()) << "\n";
-        return status;
-    };
     try {
-        const std::string result = Dispatch(args, in, out);
-        out << result;
-        out.flush();
+        Dispatch(args, console);
         return Success;
-    } catch (const UsageError& error) {
-        return fail(error, BadInput);
-    } catch (const WriteError& error) {
-        return fail(error, WriteFailed);
+    } catch (const Failure& failure) {
+        console.writeError(failure.line());
+        return failure.status();
     }
 }
 

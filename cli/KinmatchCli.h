@@ -3,20 +3,20 @@
 // kinmatch-cli: readings, matches, groups and reports from the command line, on the same core as
 // the windows.
 
-#include <iosfwd>
+#include "Console.h"
+#include "Failure.h"
+
 #include <string>
 #include <vector>
 
 namespace kinmatch_cli {
 
-// Exit statuses.
-inline constexpr int Success = 0;
-inline constexpr int WriteFailed = 1;
-inline constexpr int BadInput = 2;
+// Input beyond this is refused, from files and from standard input alike.
+inline constexpr std::size_t InputLimit = 16 * 1024 * 1024;
 
-// args excludes the program name; in is standard input (for "-"). Results go to out; a refusal
-// is one line on err, and then nothing is written to out or to any file.
-int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-        std::ostream& err);
+// args excludes the program name. Results go to the console's output or to the files named;
+// a refusal is one line on its error stream, and then nothing is written to output or to any
+// file. Returns the exit status.
+int Run(const std::vector<std::string>& args, Console& console);
 
 } // namespace kinmatch_cli

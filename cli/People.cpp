@@ -1,30 +1,48 @@
 #include "People.h"
 
-#include "Arguments.h"
 #include "Csv.h"
+#include "Failure.h"
+#include "Names.h"
+#include "Report.h"
 #include "Utf8.h"
 
 #include <algorithm>
-#include <istream>
 
 namespace kinmatch_cli {
 namespace mmn = modMayanNumerology;
 
 namespace {
 
-std::string Trimmed(std::string_view text, std::string_view blanks)
+bool EqualsIgnoringCase(std::string_view text, std::string_view lowercase)
 {
-    const std::size_t first = text.find_first_not_of(blanks);
-    if (first == std::string_view::npos)
-        return {};
-    return std::string(text.substr(first, text.find_last_not_of(blanks) - first + 1));
+    return std::equal(text.begin(), text.end(), lowercase.begin(), lowercase.end(),
+                      [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a + 32 : a) == b; });
 }
 
-std::string Lower(std::string text)
+BirthDate DateAt(std::string_view text, const std::string& where)
 {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
+    auto parsed = ParseBirthDate(text);
+    if (const auto* problem = std::get_if<std::string>(&parsed))
+        throw BadInputAt(where, Quoted(text) + ": " + *problem);
+    return std::get<BirthDate>(parsed);
+}
+
+// A name as every command takes it: trimmed of blanks and then not empty.
+std::string NameAt(std::string_view given, const std::string& where)
+{
+    const std::string_view name = kinmatch::TrimBlanks(given);
+    if (name.empty())
+        throw BadInputAt(where, "the name is blank");
+    if (!kinmatch::IsUtf8(name))
+        throw BadInputAt(where, "the name is not UTF-8 text");
+    return std::string(name);
+}
+
+// Text is never meant to hold a NUL byte; one means the input is not the text it should be.
+void RefuseNul(std::string_view text, const std::string& where)
+{
+    if (text.find('\0') != std::string_view::npos)
+        throw BadInputAt(where, "it holds a NUL byte, which text never holds");
 }
 
 } // namespace
@@ -42,29 +60,7 @@ std::string_view MonthName(const BirthDate& date)
 
 std::string DateText(const BirthDate& date)
 {
-    return std::string(MonthName(date)) + " " + std::to_string(date.day) + ", " +
-           std::to_string(date.year);
-}
-
-std::string IsoText(const BirthDate& date)
-{
-    std::string text = "0000-00-00";
-    const auto digits = [&](std::size_t at, int count, int value) {
-        for (int i = count - 1; i >= 0; --i, value /= 10)
-            text[at + std::size_t(i)] = static_cast<char>('0' + value % 10);
-    };
-    digits(0, 4, date.year);
-    digits(5, 2, date.month);
-    digits(8, 2, date.day);
-    return text;
-}
-
-BirthDate DateOf(const std::string& text, const std::string& where)
-{
-    auto parsed = ParseBirthDate(text);
-    if (auto* reason = std::get_if<std::string>(&parsed))
-        throw UsageError(where + *reason);
-    return std::get<BirthDate>(parsed);
+    return kinmatch::DateOfBirthText(MonthName(date), date.day, date.year);
 }
 
 DatedPerson PersonOf(const BirthDate& date, std::string name)
@@ -72,63 +68,69 @@ DatedPerson PersonOf(const BirthDate& date, std::string name)
     return {std::move(name), date, mmn::ReadingOf(MonthName(date), date.day, date.year)};
 }
 
-DatedPerson PersonOfDate(const std::string& text, const std::string& where)
+DatedPerson PersonOfDate(const std::string& command, const std::string& text)
 {
-    return PersonOf(DateOf(text, where));
+    return PersonOf(DateAt(text, command));
 }
 
-std::vector<BirthDate> DatesOfLines(std::istream& in)
+std::vector<BirthDate> DatesOfLines(std::string_view text, const std::string& source)
 {
     std::vector<BirthDate> dates;
-    std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
-        const std::string date = Trimmed(line, " \t\r\n");
-        if (!date.empty())
-            dates.push_back(DateOf(date, "standard input, line " + std::to_string(number) + ": "));
+    int number = 0;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        const std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        const std::string where = source + ", line " + std::to_string(++number);
+        RefuseNul(line, where);
+        const std::size_t first = line.find_first_not_of(" \t\r");
+        if (first == std::string_view::npos)
+            throw BadInputAt(where, "the line is blank; give one date a line");
+        dates.push_back(
+            DateAt(line.substr(first, line.find_last_not_of(" \t\r") - first + 1), where));
     }
     if (dates.empty())
-        throw UsageError("standard input holds no date");
+        throw BadInputAt(source, "holds no date");
     return dates;
 }
 
-std::vector<DatedPerson> PeopleOfCsv(const std::string& text, const std::string& source)
+std::vector<DatedPerson> PeopleOfCsv(std::string_view text, const std::string& source)
 {
     auto parsed = kinmatch::ParseCsv(text);
     if (const auto* error = std::get_if<kinmatch::CsvError>(&parsed))
-        throw UsageError(source + ", row " + std::to_string(error->row) + ": " + error->problem);
-    auto& rows = std::get<std::vector<kinmatch::CsvRow>>(parsed);
+        throw BadInputAt(source + ", row " + std::to_string(error->row), error->problem);
+    const auto& rows = std::get<std::vector<kinmatch::CsvRow>>(parsed);
     std::vector<DatedPerson> people;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const kinmatch::CsvRow& row = rows[i];
-        const std::string where = source + ", row " + std::to_string(row.number) + ": ";
+        const std::string where = source + ", row " + std::to_string(row.number);
         if (row.fields.size() != 2)
-            throw UsageError(where + "a row needs two fields, a name and a date, not " +
-                             std::to_string(row.fields.size()));
-        if (i == 0 && Lower(row.fields[0]) == "name" && Lower(row.fields[1]) == "date")
+            throw BadInputAt(where, "a row needs two fields, a name and a date, not " +
+                                        std::to_string(row.fields.size()));
+        if (i == 0 && EqualsIgnoringCase(row.fields[0], "name") &&
+            EqualsIgnoringCase(row.fields[1], "date"))
             continue;
-        const std::string& name = row.fields[0];
-        if (Trimmed(name, " \t").empty())
-            throw UsageError(where + "the name is blank");
-        if (!kinmatch::IsUtf8(name))
-            throw UsageError(where + "the name is not UTF-8 text");
+        RefuseNul(row.fields[0], where);
+        RefuseNul(row.fields[1], where);
         if (people.size() == LargestGroup)
-            throw UsageError(source + " holds more than " + std::to_string(LargestGroup) +
-                             " persons");
-        people.push_back(PersonOf(DateOf(row.fields[1], where), name));
+            throw BadInputAt(source,
+                             "holds more than " + std::to_string(LargestGroup) + " persons");
+        std::string name = NameAt(row.fields[0], where);
+        people.push_back(PersonOf(DateAt(row.fields[1], where), std::move(name)));
     }
     if (people.size() < SmallestGroup)
-        throw UsageError(source + " holds " + std::to_string(people.size()) +
-                         (people.size() == 1 ? " person" : " persons") + "; a group needs " +
-                         std::to_string(SmallestGroup) + " to " + std::to_string(LargestGroup));
+        throw BadInputAt(source, "holds " + std::to_string(people.size()) +
+                                     (people.size() == 1 ? " person" : " persons") +
+                                     "; a group needs " + std::to_string(SmallestGroup) + " to " +
+                                     std::to_string(LargestGroup));
     return people;
 }
 
-DatedPerson PersonOfNameAndDate(const std::vector<std::string>& nameAndDate)
+DatedPerson PersonOfNameAndDate(const std::string& command,
+                                const std::vector<std::string>& nameAndDate)
 {
-    const std::string name = Trimmed(nameAndDate[0], " ");
-    if (name.empty())
-        throw UsageError("the name is blank");
-    return PersonOf(DateOf(nameAndDate[1]), name);
+    std::string name = NameAt(nameAndDate[0], command);
+    return PersonOf(DateAt(nameAndDate[1], command), std::move(name));
 }
 
 } // namespace kinmatch_cli

@@ -5,8 +5,8 @@
 #include "IsoDate.h"
 #include "modMayanCompatibility.h"
 
-#include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kinmatch_cli {
@@ -15,25 +15,28 @@ struct DatedPerson {
     std::string name; // empty where only a date was given
     BirthDate date;
     modMayanNumerology::DatedReading reading;
+
     modMayanNumerology::BirthDetails details() const;
+    const modMayanNumerology::PersonSign& sign() const { return reading.Sign; }
 };
 
 std::string_view MonthName(const BirthDate& date);
-// "1955-07-04", as it was given.
-std::string IsoText(const BirthDate& date);
 // "July 4, 1955"
 std::string DateText(const BirthDate& date);
 
-// Each throws UsageError naming the problem and where it lies.
-BirthDate DateOf(const std::string& text, const std::string& where = {});
 DatedPerson PersonOf(const BirthDate& date, std::string name = {});
-DatedPerson PersonOfDate(const std::string& text, const std::string& where = {});
-// The dates on standard input, one a line; blank lines are skipped.
-std::vector<BirthDate> DatesOfLines(std::istream& in);
+
+// Each of these throws a Failure naming the problem and where it lies.
+// A date given as an argument of the command.
+DatedPerson PersonOfDate(const std::string& command, const std::string& text);
+// The dates of text, one a line, as standard input gives them. A blank line is refused, so
+// that every answer stands for the line of the same number.
+std::vector<BirthDate> DatesOfLines(std::string_view text, const std::string& source);
 // A CSV of names and dates, one person a row, with an optional header row "name,date".
-std::vector<DatedPerson> PeopleOfCsv(const std::string& text, const std::string& source);
+std::vector<DatedPerson> PeopleOfCsv(std::string_view text, const std::string& source);
 // --name NAME DATE: the name trimmed of blanks, as the main window keeps it.
-DatedPerson PersonOfNameAndDate(const std::vector<std::string>& nameAndDate);
+DatedPerson PersonOfNameAndDate(const std::string& command,
+                                const std::vector<std::string>& nameAndDate);
 
 inline constexpr std::size_t SmallestGroup = 2;
 inline constexpr std::size_t LargestGroup = 1000;

@@ -27,6 +27,8 @@ endforeach()
 add_custom_target(kinmatch_compressed_docs ALL DEPENDS ${compressed_files})
 
 install(TARGETS kinmatch kinmatch-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/cli/kinmatch-cli.bash
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME kinmatch-cli)
 install(FILES ${generated}/${KINMATCH_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${generated}/${KINMATCH_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${generated}/${KINMATCH_APP_ID}.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)

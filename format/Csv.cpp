@@ -31,34 +31,14 @@ void AppendField(std::string& out, std::string_view text)
 
 } // namespace
 
-std::string CsvField(std::string_view text)
+void AppendCsvRecord(std::string& out, std::span<const std::string_view> fields)
 {
-    std::string field;
-    AppendField(field, text);
-    return field;
-}
-
-void AppendCsvRecord(std::string& out, std::initializer_list<std::string_view> fields)
-{
-    bool first = true;
-    for (const std::string_view field : fields) {
-        if (!first)
-            out += ',';
-        AppendField(out, field);
-        first = false;
-    }
-    out += "\r\n";
-}
-
-std::string CsvRecord(const std::vector<std::string_view>& fields)
-{
-    std::string record;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0)
-            record += ',';
-        AppendField(record, fields[i]);
+            out += ',';
+        AppendField(out, fields[i]);
     }
-    return record + "\r\n";
+    out += "\r\n";
 }
 
 std::variant<std::vector<CsvRow>, CsvError> ParseCsv(std::string_view text)

@@ -3,7 +3,7 @@
 // CSV as RFC 4180 has it: fields separated by commas, records by CR LF; a field holding a comma,
 // a quote or a line break is quoted, with its quotes doubled.
 
-#include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -11,11 +11,8 @@
 
 namespace kinmatch {
 
-std::string CsvField(std::string_view text);
-// The fields joined into one record, CR LF included.
-std::string CsvRecord(const std::vector<std::string_view>& fields);
-// The same record appended to out, for long outputs.
-void AppendCsvRecord(std::string& out, std::initializer_list<std::string_view> fields);
+// Appends the fields to out as one record, CR LF included.
+void AppendCsvRecord(std::string& out, std::span<const std::string_view> fields);
 
 struct CsvRow {
     int number = 0; // the line the record starts on, from 1

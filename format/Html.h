@@ -11,6 +11,9 @@ namespace kinmatch {
 // shown as visible escapes (\x1B), since HTML cannot carry them.
 std::string HtmlText(std::string_view text);
 
+// The bytes as a data: address ("data:image/jpeg;base64,..."), for pictures carried inside a page.
+std::string DataAddress(std::string_view mediaType, std::string_view bytes);
+
 // A complete HTML5 page: the doctype, UTF-8, the title, one <style> and the body as given.
 std::string HtmlPage(std::string_view title, std::string_view style, std::string_view body);
 

@@ -34,7 +34,7 @@ std::string JsonString(std::string_view text)
                 char escaped[8];
                 std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
                 json += escaped;
-            } else if (c == BrokenSequence) {
+            } else if (c == NotUtf8) {
                 json += "\\ufffd";
             } else {
                 json.append(text.substr(start, pos - start));

@@ -49,10 +49,14 @@ private:
 
 } // namespace
 
+std::string DateOfBirthText(std::string_view month, int day, int year)
+{
+    return std::string(month) + " " + std::to_string(day) + ", " + std::to_string(year);
+}
+
 std::string DateOfBirthText(const modMayanNumerology::BirthDetails& details)
 {
-    return details.BirthMonth + " " + std::to_string(details.BirthDay) + ", " +
-           std::to_string(details.BirthYear);
+    return DateOfBirthText(details.BirthMonth, details.BirthDay, details.BirthYear);
 }
 
 std::vector<ReportRun> ComposeReport(const modMayanNumerology::BirthDetails& user,

@@ -27,6 +27,7 @@ struct ReportRun {
 };
 
 // "July 4, 1955"
+std::string DateOfBirthText(std::string_view month, int day, int year);
 std::string DateOfBirthText(const modMayanNumerology::BirthDetails& details);
 
 // The report of the user's details and reading. Each field is a label and a value, most of them

@@ -14,7 +14,7 @@ std::string VisibleControls(std::string_view utf8)
         const std::size_t start = pos;
         const char32_t character = NextCharacter(utf8, pos);
         char escape[8] = {};
-        if (character == BrokenSequence && utf8.substr(start, pos - start) != "\xEF\xBF\xBD")
+        if (character == NotUtf8)
             std::snprintf(escape, sizeof escape, "\\x%02X",
                           static_cast<unsigned>(static_cast<unsigned char>(utf8[start])));
         else if (character < 0x20 || character == 0x7F)

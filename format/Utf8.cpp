@@ -18,34 +18,30 @@ char32_t NextCharacter(std::string_view text, std::size_t& pos)
     } else if ((lead & 0xF8) == 0xF0) {
         length = 3, character = lead & 0x07, smallest = 0x10000;
     } else {
-        return BrokenSequence;
+        return NotUtf8;
     }
     for (int i = 0; i < length; ++i) {
         const bool continues =
             pos < text.size() && (static_cast<unsigned char>(text[pos]) & 0xC0) == 0x80;
         if (!continues) {
             pos = start + 1;
-            return BrokenSequence;
+            return NotUtf8;
         }
         character = (character << 6) | (static_cast<unsigned char>(text[pos++]) & 0x3F);
     }
     const bool surrogate = character >= 0xD800 && character <= 0xDFFF;
     if (character < smallest || character > 0x10FFFF || surrogate) {
         pos = start + 1;
-        return BrokenSequence;
+        return NotUtf8;
     }
     return character;
 }
 
 bool IsUtf8(std::string_view text)
 {
-    for (std::size_t pos = 0; pos < text.size();) {
-        const std::size_t start = pos;
-        // U+FFFD itself is fine; only a sequence read as broken is not.
-        if (NextCharacter(text, pos) == BrokenSequence &&
-            text.substr(start, pos - start) != "\xEF\xBF\xBD")
+    for (std::size_t pos = 0; pos < text.size();)
+        if (NextCharacter(text, pos) == NotUtf8)
             return false;
-    }
     return true;
 }
 

@@ -7,8 +7,9 @@
 
 namespace kinmatch {
 
-// What NextCharacter gives for a malformed sequence; it then steps over one byte.
-inline constexpr char32_t BrokenSequence = 0xFFFD;
+// What NextCharacter gives for a malformed sequence, which it then steps over by one byte: a value
+// beyond Unicode, so that a well-formed U+FFFD is never taken for a broken sequence.
+inline constexpr char32_t NotUtf8 = 0x110000;
 
 // Reads the character at pos and moves pos past it.
 char32_t NextCharacter(std::string_view text, std::size_t& pos);

@@ -7,7 +7,6 @@
 
 namespace modHelp {
 using kinmatch::AppendUtf8;
-using kinmatch::BrokenSequence;
 using kinmatch::NextCharacter;
 
 namespace {
@@ -42,7 +41,7 @@ std::optional<std::string> EncodeWindows1252(std::string_view utf8)
     bytes.reserve(utf8.size());
     for (std::size_t pos = 0; pos < utf8.size();) {
         const char32_t character = NextCharacter(utf8, pos);
-        const auto code = character == BrokenSequence ? std::nullopt : Windows1252Code(character);
+        const auto code = Windows1252Code(character); // none for NotUtf8 either
         if (!code)
             return std::nullopt;
         bytes += static_cast<char>(*code);
@@ -63,8 +62,8 @@ std::optional<char32_t> FirstCharacterWithoutCode(std::string_view utf8)
 {
     for (std::size_t pos = 0; pos < utf8.size();) {
         const char32_t character = NextCharacter(utf8, pos);
-        if (character == BrokenSequence || !Windows1252Code(character))
-            return character;
+        if (!Windows1252Code(character))
+            return character == kinmatch::NotUtf8 ? char32_t(0xFFFD) : character;
     }
     return std::nullopt;
 }

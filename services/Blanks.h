@@ -1,19 +1,16 @@
 #pragma once
 
+#include "Names.h"
+#include "QtText.h"
+
 #include <QString>
 
 namespace kinmatch {
 
-// Removes blanks (the space character only) from both ends; tabs and line breaks stay.
+// TrimBlanks for the windows' text.
 inline QString TrimBlanks(const QString& text)
 {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
+    return ToQString(TrimBlanks(std::string_view(ToUtf8(text))));
 }
 
 } // namespace kinmatch

@@ -1,7 +1,6 @@
 #include "ReportDocument.h"
 
 #include "QtText.h"
-#include "SafeFile.h"
 #include "UiFontFamily.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -43,7 +42,7 @@ void PrintReport(const QTextDocument& document, QPagedPaintDevice& device)
     pages->print(&device);
 }
 
-bool WritePdf(const QTextDocument& document, const QString& path, bool landscape)
+QByteArray PdfOf(const QTextDocument& document, bool landscape)
 {
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
@@ -56,7 +55,7 @@ bool WritePdf(const QTextDocument& document, const QString& path, bool landscape
             writer.setPageOrientation(QPageLayout::Landscape);
         PrintReport(document, writer);
     }
-    return WriteFileAtomically(path, pdf.data());
+    return pdf.data();
 }
 
 } // namespace kinmatch

@@ -22,8 +22,7 @@ inline constexpr qreal ReportPageMarginMillimetres = 20;
 // with nothing else on the page: no header, no footer, no page number.
 void PrintReport(const QTextDocument& document, QPagedPaintDevice& device);
 
-// Writes the document as a PDF file with PrintReport, atomically; false when the file could not
-// be written.
-bool WritePdf(const QTextDocument& document, const QString& path, bool landscape = false);
+// The document as a PDF, printed with PrintReport.
+QByteArray PdfOf(const QTextDocument& document, bool landscape = false);
 
 } // namespace kinmatch

@@ -1,6 +1,7 @@
 #include "Csv.h"
 #include "Json.h"
 #include "KinmatchCli.h"
+#include "StringConsole.h"
 #include "modMayanCompatibility.h"
 
 #include "ReadingFile.h"
@@ -34,11 +35,24 @@ Outcome RunCli(const QStringList& args, const QByteArray& input = {})
     std::vector<std::string> argv;
     for (const QString& arg : args)
         argv.push_back(arg.toStdString());
-    std::istringstream in(input.toStdString());
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = kinmatch_cli::Run(argv, in, out, err);
-    return {status, QString::fromStdString(out.str()), QString::fromStdString(err.str())};
+    StringConsole console;
+    console.input = input.toStdString();
+    const int status = kinmatch_cli::Run(argv, console);
+    return {status, QString::fromStdString(console.output), QString::fromStdString(console.error)};
+}
+
+// The real program, as scripts meet it (the PDF module is found beside it).
+Outcome RunProgram(const QStringList& args, const QByteArray& input = {})
+{
+    QProcess program;
+    program.start(QStringLiteral(KINMATCH_CLI), args);
+    program.write(input);
+    program.closeWriteChannel();
+    if (!program.waitForFinished(60000))
+        return {-1, {}, QStringLiteral("did not finish")};
+    return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
+            QString::fromUtf8(program.readAllStandardOutput()),
+            QString::fromUtf8(program.readAllStandardError())};
 }
 
 QJsonObject RunJson(const QStringList& args)
@@ -91,6 +105,14 @@ private slots:
     void terminalNeverGetsControlCharacters();
     void failedWritesKeepTheOldFile_data();
     void failedWritesKeepTheOldFile();
+    void inputFaults_data();
+    void inputFaults();
+    void outputFaults_data();
+    void outputFaults();
+    void conventions_data();
+    void conventions();
+    void fullStandardOutputIsAFailure_data();
+    void fullStandardOutputIsAFailure();
 
 private:
     QTemporaryDir folder;
@@ -122,10 +144,11 @@ void CliTest::readingJson()
     QCOMPARE(json.value(QLatin1String("DaySign")).toInt(), daySign);
     QCOMPARE(json.value(QLatin1String("DayNumber")).toInt(), dayNumber);
     QCOMPARE(json.value(QLatin1String("EnglishName")).toString(), englishName);
+    QCOMPARE(json.value(QLatin1String("Date")).toString(), date);
     const QStringList keys = {
-        "KinIndex",          "DaySign",         "DayNumber",          "SignName",
-        "EnglishName",       "Keywords",        "Gemstone",           "Significance",
-        "NumberDescription", "SignDescription", "FamousPersonalities"};
+        "Date",         "KinIndex",          "DaySign",         "DayNumber",
+        "SignName",     "EnglishName",       "Keywords",        "Gemstone",
+        "Significance", "NumberDescription", "SignDescription", "FamousPersonalities"};
     for (const QString& key : keys)
         QVERIFY2(json.contains(key), qPrintable(key));
     QCOMPARE(json.size(), keys.size());
@@ -177,8 +200,9 @@ void CliTest::matchJson()
     QCOMPARE(json.value(QLatin1String("SealDescription")).toString(),
              QString::fromUtf8(description.data(), qsizetype(description.size())));
     const QJsonObject userJson = json.value(QLatin1String("user")).toObject();
-    QCOMPARE(userJson.keys().size(), 4);
-    QVERIFY(userJson.contains(QLatin1String("KinIndex")));
+    QCOMPARE(userJson.keys(),
+             (QStringList{"Date", "DayNumber", "DaySign", "EnglishName", "KinIndex"}));
+    QCOMPARE(userJson.value(QLatin1String("Date")).toString(), user);
     QVERIFY(json.value(QLatin1String("partner")).toObject().contains(QLatin1String("EnglishName")));
 }
 
@@ -312,7 +336,7 @@ void CliTest::saveThenReportFromTheFile()
 void CliTest::reportAsPdf()
 {
     const QString pdf = folder.filePath("report.pdf");
-    const Outcome outcome = RunCli({"report", "--name", "Ann", "1955-07-04", "--pdf", pdf});
+    const Outcome outcome = RunProgram({"report", "--name", "Ann", "1955-07-04", "--pdf", pdf});
     QCOMPARE(outcome.status, 0);
     QVERIFY(outcome.out.isEmpty());
     QVERIFY(Contents(pdf).startsWith("%PDF"));
@@ -444,9 +468,8 @@ void CliTest::severalDates_data()
     QTest::addColumn<QByteArray>("input");
     const QStringList dates = {"1955-07-04", "1935-01-08", "2016-12-31"};
     QTest::newRow("arguments") << (QStringList{"reading"} + dates) << QByteArray();
-    QTest::newRow("standard input, blank lines skipped")
-        << QStringList{"reading", "-"}
-        << QByteArray("1955-07-04\n\n  \r\n1935-01-08\r\n2016-12-31");
+    QTest::newRow("standard input, blanks and CR LF around the dates")
+        << QStringList{"reading", "-"} << QByteArray(" 1955-07-04\t\n1935-01-08\r\n2016-12-31");
 }
 
 void CliTest::severalDates()
@@ -557,7 +580,8 @@ void CliTest::groupKeepsNamesAndPairOrder()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(csv);
     file.close();
-    const QStringList names = {"Lee, \"Bo\"", "Zoë Ångström", " Ann ", "Two\nLines"};
+    // Names are trimmed of blanks, as every name is.
+    const QStringList names = {"Lee, \"Bo\"", "Zoë Ångström", "Ann", "Two\nLines"};
 
     const QJsonObject json = RunJson({"group", path, "--json"});
     const QJsonArray people = json.value("people").toArray();
@@ -582,7 +606,7 @@ void CliTest::groupKeepsNamesAndPairOrder()
     QCOMPARE(rows[0].join(','), "A,B,CompositeSeal,CompositeTone,CompositeName");
     QCOMPARE(rows[1], (QStringList{names[0], names[1], "11", "4", "Blue Self-Existing Monkey"}));
     QCOMPARE(rows[6][0], names[2]);
-    QCOMPARE(rows[6][1], names[3]);
+    QCOMPARE(rows[6][1], "Two\\x0ALines"); // CSV shows control characters, as text does
 }
 
 void CliTest::groupTextListsPeopleThenPairs()
@@ -712,7 +736,7 @@ void CliTest::documentsAsPdf()
         QSKIP("pdftotext (poppler-utils) is not installed");
     const QString pdf = folder.filePath("document.pdf");
     const Outcome outcome =
-        RunCli(args + QStringList{"--pdf", pdf}, "Ann,1955-07-04\nBob,2000-01-01\n");
+        RunProgram(args + QStringList{"--pdf", pdf}, "Ann,1955-07-04\nBob,2000-01-01\n");
     QCOMPARE(outcome.status, 0);
     const QString text = PdfText(pdf);
     qsizetype at = 0;
@@ -796,7 +820,7 @@ void CliTest::failedWritesKeepTheOldFile()
     if (target == "full disk")
         small.rlim_cur = command == "save" ? 8 : 512;
     setrlimit(RLIMIT_FSIZE, &small);
-    const Outcome outcome = RunCli(args, "Ann,1955-07-04\nBob,2000-01-01\n");
+    const Outcome outcome = RunProgram(args, "Ann,1955-07-04\nBob,2000-01-01\n");
     setrlimit(RLIMIT_FSIZE, &saved);
 
     QCOMPARE(outcome.status, 1);
@@ -809,6 +833,167 @@ void CliTest::failedWritesKeepTheOldFile()
         QVERIFY(!QFileInfo(path).isFile());
     QCOMPARE(QDir(folder.path()).entryList({"*.tmp", ".*"}, QDir::Files | QDir::Hidden),
              QStringList());
+}
+
+void CliTest::inputFaults_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QString>("error"); // what the one error line holds
+    const QByteArray huge(10 * 1024 * 1024, '9');
+    QTest::newRow("a huge date line is quoted short")
+        << QStringList{"reading", "-"} << QByteArray("1955-07-04\n" + huge + "\n")
+        << "kinmatch-cli: standard input, line 2: '999999999999999999999999999999999999999999999999"
+           "999999999999...': not a date of the form YYYY-MM-DD\n";
+    QTest::newRow("a NUL byte in a date line is named")
+        << QStringList{"reading", "-"} << QByteArray("1955-07-04\n1955-07-04\0 and more\n", 33)
+        << "kinmatch-cli: standard input, line 2: it holds a NUL byte, which text never holds\n";
+    QTest::newRow("a NUL byte in a name is named")
+        << QStringList{"group", "-", "--csv"} << QByteArray("Ann,1955-07-04\nB\0b,2000-01-01\n", 30)
+        << "kinmatch-cli: standard input, row 2: it holds a NUL byte, which text never holds\n";
+    QTest::newRow("a blank line is named, not skipped")
+        << QStringList{"reading", "-", "--json"} << QByteArray("1955-07-04\n \r\n2000-01-01\n")
+        << "kinmatch-cli: standard input, line 2: the line is blank; give one date a line\n";
+    QTest::newRow("standard input beyond 16 MB")
+        << QStringList{"group", "-"} << QByteArray(16 * 1024 * 1024 + 1, '\n')
+        << "kinmatch-cli: standard input: holds more than 16 MB, more than any batch of dates "
+           "or group needs\n";
+    QTest::newRow("a missing file with its cause")
+        << QStringList{"group", "/nonexistent/group.csv"} << QByteArray()
+        << "kinmatch-cli: '/nonexistent/group.csv': cannot read: No such file or directory\n";
+    QTest::newRow("a folder with its cause") << QStringList{"group", "/"} << QByteArray()
+                                             << "kinmatch-cli: '/': cannot read: Is a directory\n";
+}
+
+void CliTest::inputFaults()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, input);
+    QFETCH(QString, error);
+    const Outcome outcome = RunProgram(args, input);
+    QCOMPARE(outcome.status, 2);
+    QCOMPARE(outcome.out, QString());
+    QCOMPARE(outcome.err, error);
+}
+
+void CliTest::outputFaults_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QString>("shown");    // what the output holds
+    QTest::addColumn<QString>("notShown"); // what it must not hold
+    QTest::newRow("group CSV shows control characters")
+        << QStringList{"group", "-", "--csv"}
+        << QByteArray("\"Ann\x1b]0;owned\x07\",1955-07-04\nBob\x7f,2000-01-01\n")
+        << "Ann\\x1B]0;owned\\x07,Bob\\x7F,11,4,Blue Self-Existing Monkey\r\n"
+        << "\x1b";
+    QTest::newRow("group text shows DEL")
+        << QStringList{"group", "-"} << QByteArray("Ann\x7f,1955-07-04\nBob,2000-01-01\n")
+        << "Ann\\x7F and Bob: Blue Self-Existing Monkey\n"
+        << "\x7f";
+    QTest::newRow("group names trimmed of blanks")
+        << QStringList{"group", "-", "--csv"} << QByteArray("  Ann ,1955-07-04\n Bob,2000-01-01\n")
+        << "\r\nAnn,Bob,11,"
+        << " Ann";
+    QTest::newRow("group page escapes markup and shows controls")
+        << QStringList{"group", "-", "--html", "OUT"}
+        << QByteArray("\"<b onmouseover='x'>&\",1955-07-04\nBob\x7f\x1b,2000-01-01\n")
+        << "&lt;b onmouseover=&#39;x&#39;&gt;&amp;|Bob\\x7F\\x1B"
+        << "<b onmouseover";
+    QTest::newRow("report page keeps its line breaks")
+        << QStringList{"report", "--name", "Ann", "1955-07-04", "--html", "OUT"} << QByteArray()
+        << "Ann<br>"
+        << "\\x0A";
+}
+
+void CliTest::outputFaults()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, input);
+    QFETCH(QString, shown);
+    QFETCH(QString, notShown);
+    const QString file = folder.filePath("output.html");
+    QFile::remove(file);
+    args.replaceInStrings(QRegularExpression("^OUT$"), file);
+    const Outcome outcome = RunProgram(args, input);
+    QCOMPARE(outcome.status, 0);
+    const QString written = args.contains(file) ? QString::fromUtf8(Contents(file)) : outcome.out;
+    for (const QString& part : shown.split('|'))
+        QVERIFY2(written.contains(part), qPrintable(written.left(2000)));
+    QVERIFY2(!written.contains(notShown), qPrintable(written.left(2000)));
+}
+
+void CliTest::conventions_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out"); // what standard output starts with
+    QTest::addColumn<QString>("err"); // standard error, whole
+    QTest::newRow("-- ends the options")
+        << QStringList{"reading", "--", "1955-07-04"} << 0 << "Date of birth:   July 4, 1955\n"
+        << "";
+    QTest::newRow("after --, an option is a date")
+        << QStringList{"reading", "--", "--json"} << 2 << ""
+        << "kinmatch-cli: reading: '--json': not a date of the form YYYY-MM-DD\n";
+    QTest::newRow("after --, a file may start with -")
+        << QStringList{"group", "--", "-x.csv"} << 2 << ""
+        << "kinmatch-cli: '-x.csv': cannot read: No such file or directory\n";
+    QTest::newRow("a command's own help") << QStringList{"group", "--help"} << 0
+                                          << "Usage:\n  kinmatch-cli group FILE.csv [--json | "
+                                             "--csv | --html OUT.html | --pdf OUT.pdf]\n"
+                                          << "";
+    QTest::newRow("help wins over the rest")
+        << QStringList{"match", "1955-07-04", "--help"} << 0 << "Usage:\n  kinmatch-cli match "
+        << "";
+    QTest::newRow("an unknown option points to the command's help")
+        << QStringList{"match", "--xml"} << 2 << ""
+        << "kinmatch-cli: match: unknown option '--xml' (try 'kinmatch-cli match --help')\n";
+    QTest::newRow("an unwritable file says why")
+        << QStringList{"save", "/proc/kinmatch.man", "--name", "Ann", "1955-07-04"} << 1 << ""
+        << "kinmatch-cli: '/proc/kinmatch.man': cannot write: No such file or directory\n";
+    QTest::newRow("a folder in the way says why")
+        << QStringList{"report", "--name", "Ann", "1955-07-04", "--html", "/tmp"} << 1 << ""
+        << "kinmatch-cli: '/tmp': cannot write: Is a directory\n";
+}
+
+void CliTest::conventions()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    const Outcome outcome = RunProgram(args);
+    QCOMPARE(outcome.status, status);
+    QCOMPARE(outcome.out.left(out.size()), out);
+    QCOMPARE(outcome.err, err);
+}
+
+void CliTest::fullStandardOutputIsAFailure_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("input");
+    QTest::newRow("one reading") << QStringList{"reading", "2016-01-01"} << QByteArray();
+    QByteArray group;
+    for (int i = 0; i < 300; ++i) // 44,850 pairs: more than one piece of output
+        group += "Person " + QByteArray::number(i) + ",1955-07-04\n";
+    QTest::newRow("a group as CSV") << QStringList{"group", "-", "--csv"} << group;
+}
+
+void CliTest::fullStandardOutputIsAFailure()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, input);
+    if (!QFileInfo::exists("/dev/full"))
+        QSKIP("this system has no /dev/full");
+    QProcess program;
+    program.setStandardOutputFile("/dev/full");
+    program.start(QStringLiteral(KINMATCH_CLI), args);
+    program.write(input);
+    program.closeWriteChannel();
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitCode(), 1);
+    QCOMPARE(QString::fromUtf8(program.readAllStandardError()),
+             "kinmatch-cli: standard output: cannot write: No space left on device\n");
 }
 
 QTEST_MAIN(CliTest)

@@ -265,51 +265,57 @@ void EngineTest::refusedYearLeavesRecordsUntouched()
 void EngineTest::signTableRows_data()
 {
     QTest::addColumn<int>("daySign");
-    QTest::addColumn<QString>("signName");
-    QTest::addColumn<QString>("englishName");
-    QTest::addColumn<QString>("gemstone");
-    QTest::addColumn<QString>("significance");
-    QTest::newRow("1 is Monkey") << 1 << "BATZ - (CHUEN)"
-                                 << "Monkey"
-                                 << "Aventurine"
-                                 << "Manifestation";
-    QTest::newRow("3 keeps the blank after Turquoise") << 3 << "AJ - (BEN)"
-                                                       << "Reed"
-                                                       << "Turquoise "
-                                                       << "Understanding";
-    QTest::newRow("5 keeps the blank after Unakite") << 5 << "TZIKIN - (MEN)"
-                                                     << "Eagle"
-                                                     << "Unakite "
-                                                     << "Unity";
-    QTest::newRow("11 is Crocodile") << 11 << "IMOSH - (IMIX)"
-                                     << "Crocodile"
-                                     << "Red Jasper"
-                                     << "Unity";
-    QTest::newRow("13 is Night") << 13 << "AKABAL - (AKBAL)"
-                                 << "Night"
-                                 << "Snowflake Obsidian"
-                                 << "Patience";
-    QTest::newRow("20 is Dog") << 20 << "TZI - (OC)"
-                               << "Dog"
-                               << "Bloodstone"
-                               << "Patience";
+    QTest::addColumn<QStringList>(
+        "columns"); // sign name, English name, keywords, gemstone, significance
+    // Every row in full, so that two swapped values cannot pass; a trailing blank belongs to
+    // its value ("Turquoise ", "Unakite ").
+    const struct {
+        int daySign;
+        const char* columns[5];
+    } rows[] = {
+        {1, "BATZ - (CHUEN)", "Monkey", "Witty and demonstrative", "Aventurine", "Manifestation"},
+        {2, "E - (EB)", "Road", "Careful and useful", "Malachite", "Resolution"},
+        {3, "AJ - (BEN)", "Reed", "Crusading and wise", "Turquoise ", "Understanding"},
+        {4, "ISH - (IX)", "Jaguar", "Introvert and intelligent", "Moonstone", "Ascension"},
+        {5, "TZIKIN - (MEN)", "Eagle", "Free and independent", "Unakite ", "Unity"},
+        {6, "AJMAK - (CIB)", "Wisdom", "Knowledgeable and authoritative", "Smokey Quartz",
+         "Duality"},
+        {7, "NOJ - (CABAN)", "Earth", "Practical and intellectual", "Agate", "Action"},
+        {8, "TIJASH - (ETZNAB)", "Flint", "Romantic and self sufficient", "Rhodonite", "Stability"},
+        {9, "KAWOK - (CAUAC)", "Storm", "Healing and helpful", "Jade", "Empowerment"},
+        {10, "AJPU - (AHUA)", "Sun", "Affectionate and creative", "Rose Quartz", "Flow"},
+        {11, "IMOSH - (IMIX)", "Crocodile", "Protective and dominating", "Red Jasper", "Unity"},
+        {12, "IK - (IK)", "Wind", "Clever, lively, and multifaceted", "Sodalite", "Justice"},
+        {13, "AKABAL - (AKBAL)", "Night", "Conservative and thoughtful", "Snowflake Obsidian",
+         "Patience"},
+        {14, "KAT - (KAN)", "Seed", "Sexual, dynamic and energetic", "Dumortierite",
+         "Manifestation"},
+        {15, "KAN - (CHICCHAN)", "Serpent", "Forceful, powerful and charismatic", "Amethyst",
+         "Resolution"},
+        {16, "KAME - (CIMI)", "Transformer", "Helpful and sacrificing", "Carnelian",
+         "Understanding"},
+        {17, "KIEJ - (MANIK)", "Deer", "Nomadic and cooperative", "Amazonite", "Ascension"},
+        {18, "KANIL - (LAMAT)", "Star", "Witty and jolly", "Hematite", "Unity"},
+        {19, "TOJ - (MULUK)", "Offering", "Emotional and imaginative", "Lapis Lazuli", "Duality"},
+        {20, "TZI - (OC)", "Dog", "Helpful and loyal", "Bloodstone", "Patience"},
+    };
+    for (const auto& row : rows)
+        QTest::addRow("%d %s", row.daySign, row.columns[1])
+            << row.daySign
+            << QStringList{row.columns[0], row.columns[1], row.columns[2], row.columns[3],
+                           row.columns[4]};
 }
 
 void EngineTest::signTableRows()
 {
     QFETCH(int, daySign);
-    QFETCH(QString, signName);
-    QFETCH(QString, englishName);
-    QFETCH(QString, gemstone);
-    QFETCH(QString, significance);
+    QFETCH(QStringList, columns);
     const SignRow& row = SignTable[static_cast<std::size_t>(daySign - 1)];
-    auto text = [](std::string_view view) {
-        return QString::fromUtf8(view.data(), qsizetype(view.size()));
-    };
-    QCOMPARE(text(row.SignName), signName);
-    QCOMPARE(text(row.EnglishName), englishName);
-    QCOMPARE(text(row.Gemstone), gemstone);
-    QCOMPARE(text(row.Significance), significance);
+    QStringList actual;
+    for (const std::string_view view :
+         {row.SignName, row.EnglishName, row.Keywords, row.Gemstone, row.Significance})
+        actual << QString::fromUtf8(view.data(), qsizetype(view.size()));
+    QCOMPARE(actual, columns);
 }
 
 void EngineTest::dayNumberSelectsItsText()

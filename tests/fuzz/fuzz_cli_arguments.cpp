@@ -5,9 +5,9 @@
 #include "FuzzCheck.h"
 #include "IsoDate.h"
 #include "KinmatchCli.h"
+#include "StringConsole.h"
 
 #include <cstdio>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -33,12 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
 
     for (const std::string& text : args) {
         const auto date = kinmatch_cli::ParseBirthDate(text);
-        if (const auto* parsed = std::get_if<kinmatch_cli::BirthDate>(&date)) {
-            char again[16];
-            std::snprintf(again, sizeof again, "%04d-%02d-%02d", parsed->year, parsed->month,
-                          parsed->day);
-            FUZZ_CHECK(text == again);
-        }
+        if (const auto* parsed = std::get_if<kinmatch_cli::BirthDate>(&date))
+            FUZZ_CHECK(text == kinmatch_cli::IsoText(*parsed));
     }
     // Only the commands that read and print; nothing that writes or reads a named file.
     const std::string command = args.front();
@@ -50,16 +46,15 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
              given != "group"))
             return 0;
 
-    std::istringstream in(stdinText);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = kinmatch_cli::Run(args, in, out, err);
+    StringConsole console;
+    console.input = stdinText;
+    const int status = kinmatch_cli::Run(args, console);
     if (status == kinmatch_cli::Success) {
-        FUZZ_CHECK(err.str().empty());
+        FUZZ_CHECK(console.error.empty());
     } else {
         FUZZ_CHECK(status == kinmatch_cli::BadInput);
-        FUZZ_CHECK(out.str().empty());
-        const std::string error = err.str();
+        FUZZ_CHECK(console.output.empty());
+        const std::string& error = console.error;
         FUZZ_CHECK(!error.empty() && error.find('\n') == error.size() - 1);
     }
     return 0;

@@ -33,7 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         // A leading byte order mark would be taken for the file's own.
         if (csv.empty() && record[0].rfind("\xEF\xBB\xBF", 0) == 0)
             continue;
-        csv += kinmatch::CsvRecord(std::vector<std::string_view>(record.begin(), record.end()));
+        const std::vector<std::string_view> fields(record.begin(), record.end());
+        kinmatch::AppendCsvRecord(csv, fields);
         expected.push_back(record);
     }
     const auto parsed = kinmatch::ParseCsv(csv);

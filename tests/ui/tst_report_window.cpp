@@ -7,6 +7,7 @@
 #include "ReadingFileIO.h"
 #include "ReadingSession.h"
 #include "Report.h"
+#include "StringConsole.h"
 #include "WindowTest.h"
 #include "frmMain.h"
 #include "frmMayanCompatibilityResult.h"
@@ -425,12 +426,9 @@ void ReportWindowTest::openWithoutAPartnerStopsAtValidation()
 void ReportWindowTest::fileSavedByTheCliOpensToTheSameReading()
 {
     const QString path = folder.filePath("cli.man");
-    std::istringstream in;
-    std::ostringstream out;
-    std::ostringstream err;
-    QCOMPARE(kinmatch_cli::Run({"save", path.toStdString(), "--name", "Ann", "1976-02-29"}, in, out,
-                               err),
-             0);
+    StringConsole console;
+    QCOMPARE(
+        kinmatch_cli::Run({"save", path.toStdString(), "--name", "Ann", "1976-02-29"}, console), 0);
     Child<QLineEdit>(program->mainWindow(), "txtNameF")->setText("Bob");
     Choose(Child<QComboBox>(program->mainWindow(), "cboMonthF"), "February");
     Choose(Child<QComboBox>(program->mainWindow(), "cboDateF"), "29");

@@ -18,6 +18,7 @@ expected=(
     share/mime/packages/$id.xml
     share/man/man1/kinmatch.1.gz share/man/man1/kinmatch-cli.1.gz
     share/doc/kinmatch/copyright share/doc/kinmatch/changelog.gz
+    share/bash-completion/completions/kinmatch-cli
     share/icons/hicolor/16x16/apps/$id.png share/icons/hicolor/48x48/apps/$id.png
     share/icons/hicolor/256x256/apps/$id.png share/icons/hicolor/scalable/apps/$id.svg
 )
@@ -28,6 +29,8 @@ for file in "${expected[@]}"; do
     [[ -s $prefix/$file ]] || fail "the installation lacks $file"
 done
 version=$("$prefix/bin/kinmatch-cli" --version) || fail "the installed kinmatch-cli does not run"
+# The command-line tool starts without Qt; only its PDF module, loaded for --pdf, links it.
+ldd "$prefix/bin/kinmatch-cli" | grep -q Qt && fail "kinmatch-cli links Qt: $(ldd "$prefix/bin/kinmatch-cli")"
 # Nothing on standard error in normal use, even without a runtime folder (Qt would note that).
 noise=$(env -u XDG_RUNTIME_DIR "$prefix/bin/kinmatch-cli" report --name Ann 1955-07-04 --pdf "$work/r.pdf" 2>&1 >/dev/null)
 [[ -z $noise && -s $work/r.pdf ]] || fail "kinmatch-cli wrote on standard error: $noise"
@@ -40,16 +43,40 @@ grep -q "release version=\"${version#kinmatch-cli }\"" "$prefix/share/metainfo/$
 zcat "$prefix/share/man/man1/kinmatch-cli.1.gz" | grep -q "Kinmatch ${version#kinmatch-cli }" ||
     fail "the manual page is not of $version"
 
-echo "-- the manual page says what --help says"
-# Every usage line and every option of --help stands in the manual page, whose troff escapes
-# and font changes are taken out first.
-page=$(zcat "$prefix/share/man/man1/kinmatch-cli.1.gz" | sed -e 's/^\.[A-Z]* //' -e 's/\\-/-/g' -e 's/\\f[BIRP]//g')
-while IFS= read -r line; do
-    usage=$(sed -e 's/^ *//' <<<"$line")
-    grep -qF -- "$usage" <<<"$page" || fail "the manual page lacks: $usage"
-done < <("$prefix/bin/kinmatch-cli" --help | sed -n '/^  kinmatch-cli /p')
-for option in $("$prefix/bin/kinmatch-cli" --help | grep -oE -- '--[a-z]+' | sort -u); do
-    grep -qF -- "$option" <<<"$page" || fail "the manual page lacks $option"
+echo "-- the manual page and the completion say what --help says"
+cli=$prefix/bin/kinmatch-cli
+if command -v groff >/dev/null; then
+    # The page as a reader sees it: rendered wide, every usage line and option of --help stands
+    # in it; rendered at 80 columns, no line is wider.
+    page=$(zcat "$prefix/share/man/man1/kinmatch-cli.1.gz" | groff -man -Tascii -rLL=250n -P-cbou 2>/dev/null | tr -s ' ')
+    while IFS= read -r line; do
+        usage=$(sed -e 's/^ *//' <<<"$line")
+        grep -qF -- "$usage" <<<"$page" || fail "the manual page lacks: $usage"
+    done < <("$cli" --help | sed -n '/^  kinmatch-cli /p')
+    for option in $("$cli" --help | grep -oE -- '--[a-z]+' | sort -u); do
+        grep -qF -- "$option" <<<"$page" || fail "the manual page lacks $option"
+    done
+    for section in "EXIT STATUS" FILES EXAMPLES; do
+        grep -q "^$section" <<<"$page" || fail "the manual page has no $section"
+    done
+    for manual in kinmatch kinmatch-cli; do
+        wide=$(zcat "$prefix/share/man/man1/$manual.1.gz" | groff -man -Tascii -rLL=80n -P-cbou 2>/dev/null | awk 'length > 80')
+        [[ -z $wide ]] || fail "$manual(1) has lines wider than 80 columns: $wide"
+    done
+else
+    note "groff is not installed; the manual pages were not read"
+fi
+completion=$prefix/share/bash-completion/completions/kinmatch-cli
+[[ -s $completion ]] || fail "the installation lacks the bash completion"
+completes() { # completes WORD...: what the completion offers after the words
+    bash -c 'source "$1"; shift; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _kinmatch_cli; printf "%s\n" "${COMPREPLY[@]}" | sort' _ "$completion" "$@"
+}
+commands=$("$cli" --help | sed -n 's/^  kinmatch-cli \([a-z]*\) .*/\1/p' | sort -u)
+[[ $(completes kinmatch-cli "" | grep -v '^--') == "$commands" ]] || fail "the completion offers other commands than --help lists"
+for command in $commands; do
+    options=$("$cli" "$command" --help | grep -oE -- '^  --[a-z]+' | tr -d ' ' | sort)
+    [[ $(completes kinmatch-cli "$command" --) == "$options" ]] ||
+        fail "the completion offers $command other options than its --help: $(completes kinmatch-cli "$command" --)"
 done
 
 if command -v desktop-file-validate >/dev/null; then

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace kinmatch_cli {
+
+// A file carried in the program as data.
+struct EmbeddedFile {
+    std::string_view name;
+    std::string_view bytes;
+};
+
+} // namespace kinmatch_cli

@@ -1,0 +1,350 @@
+#include "Forms.h"
+
+#include "Csv.h"
+#include "Json.h"
+#include "ReadingFields.h"
+#include "TerminalText.h"
+
+#include <array>
+#include <optional>
+
+namespace kinmatch_cli {
+namespace mmn = modMayanNumerology;
+namespace mmc = modMayanCompatibility;
+using kinmatch::JsonObject;
+
+namespace {
+
+constexpr std::size_t TextLabelWidth = 17;
+
+std::string Number(int value)
+{
+    return std::to_string(value);
+}
+
+mmn::KinWorking WorkingOf(const DatedPerson& person)
+{
+    return mmn::WorkingOf(MonthName(person.date), person.date.day, person.date.year);
+}
+
+std::string Folded(int sum)
+{
+    return sum > mmn::CountLength
+               ? "above 260, so " + Number(sum) + " - 260 = " + Number(sum - mmn::CountLength)
+               : "not above 260, so it stays " + Number(sum);
+}
+
+// How a person's place, sign and tone follow from the date, one step a line.
+std::string PersonWorking(const DatedPerson& person, const std::string& indent)
+{
+    const mmn::KinWorking working = WorkingOf(person);
+    const std::string kin = Number(working.KinIndex);
+    return indent + "Year code of " + Number(person.date.year) + ": " + Number(working.YearCode) +
+           "\n" + indent + "Value of " + std::string(MonthName(person.date)) + " " +
+           Number(person.date.day) + ": " + Number(working.MonthDayValue) + "\n" + indent +
+           "Sum: " + Number(working.YearCode) + " + " + Number(working.MonthDayValue) + " = " +
+           Number(working.Sum) + ", " + Folded(working.Sum) + "\n" + indent +
+           "Place in the count: " + kin + "\n" + indent + "Day sign: (" + kin +
+           " - 1) mod 20 + 1 = " + Number(person.sign().DaySign) + ", " +
+           person.sign().EnglishName + "\n" + indent + "Galactic tone: (" + kin +
+           " + 6) mod 13 + 1 = " + Number(person.sign().DayNumber) + "\n";
+}
+
+JsonObject WorkingJson(const DatedPerson& person)
+{
+    const mmn::KinWorking working = WorkingOf(person);
+    return JsonObject()
+        .add("YearCode", working.YearCode)
+        .add("MonthDayValue", working.MonthDayValue)
+        .add("Sum", working.Sum)
+        .add("KinIndex", working.KinIndex);
+}
+
+// The person's fields of the given form as one JSON object.
+JsonObject FieldsJson(const DatedPerson& person, FieldForm form)
+{
+    JsonObject json;
+    for (const ReadingField& field : ReadingFields) {
+        if (!(field.forms & form))
+            continue;
+        if (field.number)
+            json.addRaw(field.key, field.data(person));
+        else
+            json.add(field.key, field.data(person));
+    }
+    return json;
+}
+
+class ReadingText final : public ReadingForm {
+public:
+    explicit ReadingText(bool explain) : explain_(explain) {}
+    void person(Output& out, const DatedPerson& person) override
+    {
+        if (!first_)
+            out << "\n";
+        first_ = false;
+        std::array<std::string, 3> paragraphs;
+        for (const ReadingField& field : ReadingFields) {
+            if (!(field.forms & InText))
+                continue;
+            if (field.paragraph > 0) {
+                paragraphs[std::size_t(field.paragraph)] = field.shown(person);
+                continue;
+            }
+            std::string label = std::string(field.label) + ":";
+            label.resize(std::max(label.size(), TextLabelWidth), ' ');
+            out << label << field.shown(person) << "\n";
+        }
+        for (std::size_t i = 1; i < paragraphs.size(); ++i)
+            out << "\n" << paragraphs[i] << "\n";
+        if (explain_)
+            out << "\nHow it is worked out:\n" << PersonWorking(person, "  ");
+        out.written();
+    }
+
+private:
+    bool explain_;
+    bool first_ = true;
+};
+
+class ReadingJson final : public ReadingForm {
+public:
+    explicit ReadingJson(bool explain) : explain_(explain) {}
+    void person(Output& out, const DatedPerson& person) override
+    {
+        JsonObject json = FieldsJson(person, InJson);
+        if (explain_)
+            json.add("Working", WorkingJson(person));
+        out << json.str() << "\n";
+        out.written();
+    }
+
+private:
+    bool explain_;
+};
+
+class ReadingCsv final : public ReadingForm {
+public:
+    void begin(Output& out) override
+    {
+        std::vector<std::string_view> header;
+        for (const ReadingField& field : ReadingFields)
+            if (field.forms & InCsv)
+                header.push_back(field.key);
+        kinmatch::AppendCsvRecord(out.buffer(), header);
+    }
+    void person(Output& out, const DatedPerson& person) override
+    {
+        std::array<std::string, ReadingFields.size()> values;
+        std::array<std::string_view, ReadingFields.size()> fields;
+        std::size_t count = 0;
+        for (const ReadingField& field : ReadingFields) {
+            if (!(field.forms & InCsv))
+                continue;
+            values[count] = kinmatch::VisibleControls(field.data(person));
+            fields[count] = values[count];
+            ++count;
+        }
+        kinmatch::AppendCsvRecord(out.buffer(), std::span(fields.data(), count));
+        out.written();
+    }
+};
+
+class GroupText final : public GroupForm {
+public:
+    void begin(Output& out, const std::vector<DatedPerson>& people) override
+    {
+        for (const DatedPerson& person : people) {
+            names_.push_back(kinmatch::VisibleControls(person.name));
+            out << names_.back() << ": " << SignInWords(person) << "\n";
+        }
+        out << "\n";
+    }
+    void pair(Output& out, std::size_t a, std::size_t b,
+              const mmc::CompositeReading& composite) override
+    {
+        out << names_[a] << " and " << names_[b] << ": " << composite.CompositeName << "\n";
+        out.written();
+    }
+
+private:
+    std::vector<std::string> names_;
+};
+
+class GroupJson final : public GroupForm {
+public:
+    void begin(Output& out, const std::vector<DatedPerson>& people) override
+    {
+        out << "{\"people\": [\n";
+        for (std::size_t i = 0; i < people.size(); ++i) {
+            JsonObject person = JsonObject().add("Name", people[i].name);
+            for (const ReadingField& field : ReadingFields)
+                if (field.forms & InSign)
+                    field.number ? person.addRaw(field.key, field.data(people[i]))
+                                 : person.add(field.key, field.data(people[i]));
+            out << (i > 0 ? ",\n" : "") << person.str();
+        }
+        out << "\n], \"pairs\": [\n";
+    }
+    void pair(Output& out, std::size_t a, std::size_t b,
+              const mmc::CompositeReading& composite) override
+    {
+        out << (firstPair_ ? "" : ",\n")
+            << JsonObject()
+                   .add("A", int(a))
+                   .add("B", int(b))
+                   .add("CompositeSeal", composite.CompositeSeal)
+                   .add("CompositeTone", composite.CompositeTone)
+                   .add("CompositeName", composite.CompositeName)
+                   .str();
+        firstPair_ = false;
+        out.written();
+    }
+    void end(Output& out) override { out << "\n]}\n"; }
+
+private:
+    bool firstPair_ = true;
+};
+
+// Half a million pairs make 18 MB: each person's field and each composite's three fields are
+// made once, and a pair is then four appends.
+class GroupCsv final : public GroupForm {
+public:
+    void begin(Output& out, const std::vector<DatedPerson>& people) override
+    {
+        const std::string_view header[] = {"A", "B", "CompositeSeal", "CompositeTone",
+                                           "CompositeName"};
+        kinmatch::AppendCsvRecord(out.buffer(), header);
+        for (const DatedPerson& person : people) {
+            const std::string name = kinmatch::VisibleControls(person.name);
+            const std::string_view field[] = {name};
+            std::string record;
+            kinmatch::AppendCsvRecord(record, field);
+            record.resize(record.size() - 2); // the field alone, without the record's CR LF
+            names_.push_back(record);
+        }
+    }
+    void pair(Output& out, std::size_t a, std::size_t b,
+              const mmc::CompositeReading& composite) override
+    {
+        std::string& rest =
+            composites_[std::size_t(composite.CompositeSeal)][std::size_t(composite.CompositeTone)];
+        if (rest.empty()) {
+            const std::string seal = Number(composite.CompositeSeal);
+            const std::string tone = Number(composite.CompositeTone);
+            const std::string_view fields[] = {"", seal, tone, composite.CompositeName};
+            kinmatch::AppendCsvRecord(rest, fields); // ",seal,tone,name\r\n"
+        }
+        std::string& buffer = out.buffer();
+        buffer += names_[a];
+        buffer += ',';
+        buffer += names_[b];
+        buffer += rest;
+        out.written();
+    }
+
+private:
+    std::vector<std::string> names_;
+    std::array<std::array<std::string, mmc::ToneCount + 1>, mmc::SealCount + 1> composites_;
+};
+
+} // namespace
+
+std::unique_ptr<ReadingForm> ReadingFormOf(const std::string& form, bool explain)
+{
+    if (form == "--json")
+        return std::make_unique<ReadingJson>(explain);
+    if (form == "--csv")
+        return std::make_unique<ReadingCsv>();
+    return std::make_unique<ReadingText>(explain);
+}
+
+void WriteMatch(Output& out, const DatedPerson& user, const DatedPerson& partner, bool json,
+                bool explain)
+{
+    const mmn::PersonSign& userSign = user.sign();
+    const mmn::PersonSign& partnerSign = partner.sign();
+    const mmc::CompositeReading composite = mmc::CompositeOf(userSign, partnerSign);
+    const mmc::SealRow& seal =
+        mmc::SealTable[static_cast<std::size_t>(composite.CompositeSeal - 1)];
+    const int sealSum = userSign.DaySign + partnerSign.DaySign;
+    const int toneSum = userSign.DayNumber + partnerSign.DayNumber;
+
+    if (json) {
+        const auto person = [&](const DatedPerson& who) {
+            JsonObject object = FieldsJson(who, InSign);
+            if (explain)
+                object.add("Working", WorkingJson(who));
+            return object;
+        };
+        JsonObject object;
+        object.add("user", person(user))
+            .add("partner", person(partner))
+            .add("CompositeSeal", composite.CompositeSeal)
+            .add("CompositeTone", composite.CompositeTone)
+            .add("CompositeName", composite.CompositeName)
+            .add("SealDescription", seal.SealDescription)
+            .add("Picture", seal.PictureKey);
+        if (explain)
+            object.add("Working", JsonObject().add("SealSum", sealSum).add("ToneSum", toneSum));
+        out << object.str() << "\n";
+        return;
+    }
+    out << "Compatibility:   " << composite.CompositeName << " (seal "
+        << Number(composite.CompositeSeal) << ", tone " << Number(composite.CompositeTone) << ")\n"
+        << "You:             " << SignInWords(user) << "\n"
+        << "Your partner:    " << SignInWords(partner) << "\n\n"
+        << seal.SealDescription << "\n";
+    if (!explain)
+        return;
+    const auto reduced = [](int sum, int limit, int result) {
+        return sum > limit ? "above " + Number(limit) + ", so " + Number(sum / 10) + " + " +
+                                 Number(sum % 10) + " = " + Number(result)
+                           : "not above " + Number(limit) + ", so it stays " + Number(result);
+    };
+    const std::string_view toneName =
+        mmc::ToneTable[static_cast<std::size_t>(composite.CompositeTone - 1)];
+    out << "\nHow it is worked out:\n  You, born " << DateText(user.date) << ":\n"
+        << PersonWorking(user, "    ") << "  Your partner, born " << DateText(partner.date) << ":\n"
+        << PersonWorking(partner, "    ") << "  Seal sum: " << Number(userSign.DaySign) << " + "
+        << Number(partnerSign.DaySign) << " = " << Number(sealSum) << ", "
+        << reduced(sealSum, mmc::SealCount, composite.CompositeSeal) << ": " << seal.SealName
+        << "\n"
+        << "  Tone sum: " << Number(userSign.DayNumber) << " + " << Number(partnerSign.DayNumber)
+        << " = " << Number(toneSum) << ", "
+        << reduced(toneSum, mmc::ToneCount, composite.CompositeTone) << ": " << toneName << "\n"
+        << "  Name: the tone " << toneName << " goes between the words of " << seal.SealName << ": "
+        << composite.CompositeName << "\n";
+}
+
+std::unique_ptr<GroupForm> GroupFormOf(const std::string& form)
+{
+    if (form == "--json")
+        return std::make_unique<GroupJson>();
+    if (form == "--csv")
+        return std::make_unique<GroupCsv>();
+    return std::make_unique<GroupText>();
+}
+
+void WriteGroup(Output& out, GroupForm& form, const std::vector<DatedPerson>& people)
+{
+    // A composite follows from the two sums alone, so each is made once, not once a pair.
+    std::array<std::array<std::optional<mmc::CompositeReading>, 2 * mmc::ToneCount + 1>,
+               2 * mmc::SealCount + 1>
+        composites;
+    form.begin(out, people);
+    for (std::size_t a = 0; a < people.size(); ++a) {
+        for (std::size_t b = a + 1; b < people.size(); ++b) {
+            const mmn::PersonSign& signA = people[a].sign();
+            const mmn::PersonSign& signB = people[b].sign();
+            auto& composite = composites[std::size_t(signA.DaySign + signB.DaySign)]
+                                        [std::size_t(signA.DayNumber + signB.DayNumber)];
+            if (!composite)
+                composite = mmc::CompositeOf(signA, signB);
+            form.pair(out, a, b, *composite);
+        }
+    }
+    form.end(out);
+}
+
+} // namespace kinmatch_cli

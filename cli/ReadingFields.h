@@ -1,0 +1,39 @@
+#pragma once
+
+// A person's reading field by field: the one list from which the text, JSON, CSV and document
+// forms all take their fields, names and order.
+
+#include "People.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace kinmatch_cli {
+
+// The forms a field appears in.
+enum FieldForm : unsigned {
+    InText = 1u << 0,
+    InJson = 1u << 1,
+    InCsv = 1u << 2,
+    InSign = 1u << 3, // the short form of a person in matches and groups (JSON)
+    InDocument = 1u << 4,
+};
+
+struct ReadingField {
+    std::string_view key;   // the JSON member and the CSV column
+    std::string_view label; // as people read it
+    unsigned forms;
+    bool number;                              // a number in JSON
+    std::string (*data)(const DatedPerson&);  // as scripts read it
+    std::string (*shown)(const DatedPerson&); // as people read it
+    // Above 0: a paragraph of its own after the labelled lines, in this order.
+    int paragraph = 0;
+};
+
+extern const std::array<ReadingField, 12> ReadingFields;
+
+// "Dog, tone 9": a person's sign and tone in a few words.
+std::string SignInWords(const DatedPerson& person);
+
+} // namespace kinmatch_cli
