@@ -75,30 +75,13 @@ JsonObject FieldsJson(const DatedPerson& person, FieldForm form)
     return json;
 }
 
-class ReadingText final : public ReadingForm {
+class ReadingTextForm final : public ReadingForm {
 public:
-    explicit ReadingText(bool explain) : explain_(explain) {}
+    explicit ReadingTextForm(bool explain) : explain_(explain) {}
     void person(Output& out, const DatedPerson& person) override
     {
-        if (!first_)
-            out << "\n";
+        out << (first_ ? "" : "\n") << ReadingText(person, explain_);
         first_ = false;
-        std::array<std::string, 3> paragraphs;
-        for (const ReadingField& field : ReadingFields) {
-            if (!(field.forms & InText))
-                continue;
-            if (field.paragraph > 0) {
-                paragraphs[std::size_t(field.paragraph)] = field.shown(person);
-                continue;
-            }
-            std::string label = std::string(field.label) + ":";
-            label.resize(std::max(label.size(), TextLabelWidth), ' ');
-            out << label << field.shown(person) << "\n";
-        }
-        for (std::size_t i = 1; i < paragraphs.size(); ++i)
-            out << "\n" << paragraphs[i] << "\n";
-        if (explain_)
-            out << "\nHow it is worked out:\n" << PersonWorking(person, "  ");
         out.written();
     }
 
@@ -250,13 +233,35 @@ private:
 
 } // namespace
 
+std::string ReadingText(const DatedPerson& person, bool explain)
+{
+    std::string text;
+    std::array<std::string, 3> paragraphs;
+    for (const ReadingField& field : ReadingFields) {
+        if (!(field.forms & InText))
+            continue;
+        if (field.paragraph > 0) {
+            paragraphs[std::size_t(field.paragraph)] = field.shown(person);
+            continue;
+        }
+        std::string label = std::string(field.label) + ":";
+        label.resize(std::max(label.size(), TextLabelWidth), ' ');
+        text += label + field.shown(person) + "\n";
+    }
+    for (std::size_t i = 1; i < paragraphs.size(); ++i)
+        text += "\n" + paragraphs[i] + "\n";
+    if (explain)
+        text += "\nHow it is worked out:\n" + PersonWorking(person, "  ");
+    return text;
+}
+
 std::unique_ptr<ReadingForm> ReadingFormOf(const std::string& form, bool explain)
 {
     if (form == "--json")
         return std::make_unique<ReadingJson>(explain);
     if (form == "--csv")
         return std::make_unique<ReadingCsv>();
-    return std::make_unique<ReadingText>(explain);
+    return std::make_unique<ReadingTextForm>(explain);
 }
 
 void WriteMatch(Output& out, const DatedPerson& user, const DatedPerson& partner, bool json,

@@ -12,6 +12,9 @@
 
 namespace kinmatch_cli {
 
+// A person's reading as text: labelled lines, then the descriptions; explain adds the working.
+std::string ReadingText(const DatedPerson& person, bool explain = false);
+
 // Readings of dates, one person after another.
 class ReadingForm {
 public:

@@ -144,11 +144,14 @@ void WriteFile(const std::string& path, std::string_view bytes)
     out->finish();
 }
 
-void WriteHtmlOrPdf(const Arguments& arguments, const std::string& form, const std::string& html,
-                    std::string_view title, PdfPages pages)
+// The document as the HTML or PDF file that form ("--html" or "--pdf") names.
+template <class MakeHtml>
+void WriteDocument(const Arguments& arguments, const std::string& form, const std::string& title,
+                   MakeHtml makeHtml, PdfPages pages)
 {
     const std::string& path = arguments.value(form)[0];
-    WriteFile(path, form == "--pdf" ? PdfOfHtml(html, title, pages, Quoted(path)) : html);
+    WriteFile(path, form == "--pdf" ? PdfOfHtml(makeHtml(Medium::Pdf), title, pages, Quoted(path))
+                                    : makeHtml(Medium::Browser));
 }
 
 void Reading(const Arguments& arguments, Console& console)
@@ -200,7 +203,8 @@ void Group(const Arguments& arguments, Console& console)
     const std::string where = SourceName(source);
     const std::vector<DatedPerson> people = PeopleOfCsv(ReadInput(console, source, where), where);
     if (form == "--html" || form == "--pdf") {
-        WriteHtmlOrPdf(arguments, form, GroupHtml(people), "Kinmatch group", {true, true});
+        WriteDocument(arguments, form, GroupTitle(people),
+                      [&](Medium medium) { return GroupHtml(people, medium); }, {true, true});
         return;
     }
     const auto out = ConsoleOutput(console);
@@ -219,8 +223,8 @@ void CoupleCommand(const Arguments& arguments, Console& console)
     if (form.empty())
         WriteText(console, CoupleText(couple));
     else
-        WriteHtmlOrPdf(arguments, form, CoupleHtml(couple), "Kinmatch couple report",
-                       {false, true});
+        WriteDocument(arguments, form, CoupleTitle(couple),
+                      [&](Medium medium) { return CoupleHtml(couple, medium); }, {false, true});
 }
 
 // A number exactly as the program writes it (no sign, blank or leading zero), or -1.

@@ -57,7 +57,8 @@ std::string DataAddress(std::string_view mediaType, std::string_view bytes)
 
 std::string HtmlPage(std::string_view title, std::string_view style, std::string_view body)
 {
-    std::string page = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n";
+    std::string page = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+                       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n";
     page += "<title>" + HtmlText(title) + "</title>\n";
     page += "<style>\n";
     page += style;

@@ -6,8 +6,17 @@
 #include "ReportDocument.h"
 #include "UiFontFamily.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QGuiApplication>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextLayout>
+#include <QTextTable>
 
 #include <memory>
 
@@ -48,8 +57,111 @@ std::unique_ptr<QTextDocument> DocumentOf(const KinmatchPdfDocument& request)
     QFont font(kinmatch::UiFontFamily());
     font.setPointSizeF(9.75);
     document->setDefaultFont(font);
+    // Lines break between words only: a name or a seal's name is never cut inside.
+    QTextOption wrapping = document->defaultTextOption();
+    wrapping.setWrapMode(QTextOption::WordWrap);
+    document->setDefaultTextOption(wrapping);
     document->setHtml(kinmatch::ToQString(std::string_view(request.html, request.htmlSize)));
     return document;
+}
+
+// The first block of what follows a heading: the next paragraph, or a table's first row after
+// its header.
+QTextBlock FirstBlockOf(const QTextFrame::iterator& next)
+{
+    if (QTextFrame* frame = next.currentFrame()) {
+        if (auto* table = qobject_cast<QTextTable*>(frame)) {
+            const int row = std::min(table->format().headerRowCount(), table->rows() - 1);
+            return table->cellAt(row, 0).firstCursorPosition().block();
+        }
+        return frame->firstCursorPosition().block();
+    }
+    return next.currentBlock();
+}
+
+// Moves to the next page every heading laid out at the foot of a page, away from the first line
+// of what it heads.
+void KeepHeadingsWithWhatFollows(QTextDocument& document)
+{
+    const qreal pageHeight = document.pageSize().height();
+    QAbstractTextDocumentLayout* layout = document.documentLayout();
+    const auto pageOf = [&](qreal y) { return int(y / pageHeight); };
+    bool moved = true;
+    while (moved) {
+        moved = false;
+        for (auto it = document.rootFrame()->begin(); !it.atEnd();) {
+            const QTextBlock heading = it.currentBlock();
+            ++it;
+            if (!heading.isValid() || heading.blockFormat().headingLevel() == 0 || it.atEnd() ||
+                (heading.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore))
+                continue;
+            const QTextBlock next = FirstBlockOf(it);
+            const QRectF nextRect = layout->blockBoundingRect(next);
+            const qreal firstLineBottom =
+                next.layout()->lineCount() > 0
+                    ? nextRect.top() + next.layout()->lineAt(0).rect().bottom()
+                    : nextRect.bottom();
+            const qreal headingTop = layout->blockBoundingRect(heading).top();
+            if (pageOf(headingTop + 1) == pageOf(firstLineBottom - 1))
+                continue;
+            QTextBlockFormat format = heading.blockFormat();
+            format.setPageBreakPolicy(format.pageBreakPolicy() |
+                                      QTextFormat::PageBreak_AlwaysBefore);
+            QTextCursor(heading).setBlockFormat(format);
+            moved = true;
+            break; // the layout below has changed
+        }
+    }
+}
+
+// The document on A4 pages with a margin all round and, where asked and there are several
+// pages, "2 / 3" in the bottom margin.
+QByteArray PagedPdf(QTextDocument& document, bool landscape, bool pageNumbers)
+{
+    constexpr qreal MarginMillimetres = 16;
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setTitle(document.metaInformation(QTextDocument::DocumentTitle));
+        writer.setCreator(QStringLiteral("Kinmatch"));
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+        writer.setPageMargins(QMarginsF(), QPageLayout::Millimeter);
+        const qreal margin = MarginMillimetres * writer.resolution() / 25.4;
+        const QRectF content = QRectF(0, 0, writer.width(), writer.height())
+                                   .adjusted(margin, margin, -margin, -margin);
+        document.documentLayout()->setPaintDevice(&writer);
+        document.setDocumentMargin(0);
+        document.setPageSize(content.size());
+        KeepHeadingsWithWhatFollows(document);
+        const int pages = document.pageCount();
+
+        QPainter painter(&writer);
+        QFont numberFont(kinmatch::UiFontFamily());
+        numberFont.setPointSizeF(8);
+        for (int page = 0; page < pages; ++page) {
+            if (page > 0)
+                writer.newPage();
+            painter.save();
+            const QRectF visible(0, page * content.height(), content.width(), content.height());
+            painter.translate(content.left(), content.top() - visible.top());
+            painter.setClipRect(visible);
+            QAbstractTextDocumentLayout::PaintContext context;
+            context.clip = visible;
+            context.palette.setColor(QPalette::Text, Qt::black);
+            document.documentLayout()->draw(&painter, context);
+            painter.restore();
+            if (pageNumbers && pages > 1) {
+                painter.setFont(numberFont);
+                painter.setPen(QColor(0x4d, 0x4d, 0x4d));
+                painter.drawText(QRectF(content.left(), content.bottom(), content.width(), margin),
+                                 Qt::AlignCenter,
+                                 QStringLiteral("%1 / %2").arg(page + 1).arg(pages));
+            }
+        }
+    }
+    return pdf.data();
 }
 
 } // namespace
@@ -63,7 +175,10 @@ extern "C" Q_DECL_EXPORT int KinmatchWritePdf(const KinmatchPdfDocument* request
         const auto document = DocumentOf(*request);
         document->setMetaInformation(QTextDocument::DocumentTitle,
                                      QString::fromUtf8(request->title));
-        const QByteArray pdf = kinmatch::PdfOf(*document, request->landscape != 0);
+        // The report keeps the pages the report window prints; our own documents get theirs.
+        const QByteArray pdf =
+            request->runs ? kinmatch::PdfOf(*document)
+                          : PagedPdf(*document, request->landscape != 0, request->pageNumbers != 0);
         request->write(request->context, pdf.constData(), std::size_t(pdf.size()));
         return 0;
     } catch (...) {
