@@ -29,7 +29,7 @@ public:
     std::optional<QString> askFileToOpen(const kinmatch::FileDialogRequest&) override { return {}; }
     std::optional<QString> askFileToSave(const kinmatch::FileDialogRequest&) override { return {}; }
     void openWebAddress(const QString&) override {}
-    bool print(const QTextDocument&) override { return false; }
+    void print(const QTextDocument&) override {}
     QDate today() override { return QDate(2026, 12, 8); }
     void seedRandomFromClock() override {}
     double randomUniform() override { return 0.5; }

@@ -251,6 +251,9 @@ mmn::BirthDetails DetailsFromFile(const std::string& path)
     const std::string_view name = kinmatch::TrimBlanks(lines[0]);
     if (name.empty())
         throw BadInputAt(where, "not a reading file (it holds no name)");
+    if (kinmatch::IsNameTooLong(name))
+        throw BadInputAt(where, "the name is longer than " +
+                                    std::to_string(kinmatch::MaxNameLength) + " characters");
     const int year = WrittenNumber(lines[1]);
     const int day = WrittenNumber(lines[3]);
     const auto monthRow = std::find(mmn::MonthNames.begin(), mmn::MonthNames.end(), lines[2]);

@@ -35,6 +35,9 @@ std::string NameAt(std::string_view given, const std::string& where)
         throw BadInputAt(where, "the name is blank");
     if (!kinmatch::IsUtf8(name))
         throw BadInputAt(where, "the name is not UTF-8 text");
+    if (kinmatch::IsNameTooLong(name))
+        throw BadInputAt(where, "the name is longer than " +
+                                    std::to_string(kinmatch::MaxNameLength) + " characters");
     return std::string(name);
 }
 

@@ -37,6 +37,14 @@ char32_t NextCharacter(std::string_view text, std::size_t& pos)
     return character;
 }
 
+std::size_t CharacterCount(std::string_view text)
+{
+    std::size_t count = 0;
+    for (std::size_t pos = 0; pos < text.size(); ++count)
+        NextCharacter(text, pos);
+    return count;
+}
+
 bool IsUtf8(std::string_view text)
 {
     for (std::size_t pos = 0; pos < text.size();)

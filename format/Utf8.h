@@ -14,6 +14,8 @@ inline constexpr char32_t NotUtf8 = 0x110000;
 // Reads the character at pos and moves pos past it.
 char32_t NextCharacter(std::string_view text, std::size_t& pos);
 void AppendUtf8(std::string& out, char32_t character);
+// The number of characters, a broken sequence's byte counting as one.
+std::size_t CharacterCount(std::string_view text);
 // True when the whole text is well-formed UTF-8.
 bool IsUtf8(std::string_view text);
 

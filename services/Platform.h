@@ -41,9 +41,9 @@ public:
     virtual std::optional<QString> askFileToSave(const FileDialogRequest& request) = 0;
     // Hands the address to the default browser; never waits and never reports a failure.
     virtual void openWebAddress(const QString& address) = 0;
-    // Prints the whole document on the default printer without a dialog. False when there is
-    // no default printer or the job could not be started.
-    virtual bool print(const QTextDocument& document) = 0;
+    // Hands the whole document to the default printer without a dialog, and returns at once:
+    // a missing, slow or silent printer never holds the window, and is given up silently.
+    virtual void print(const QTextDocument& document) = 0;
     virtual QDate today() = 0;
     virtual void seedRandomFromClock() = 0;
     // Uniform in [0, 1).

@@ -37,6 +37,26 @@ QString UserId()
 {
     return QString::number(::getuid());
 }
+
+// Anything but a regular file at the lock's path is a leftover that no copy of the program can
+// hold (a folder, a FIFO, a socket, a symbolic link): it is moved out of the way, never opened,
+// since opening a FIFO would wait for a writer that never comes.
+void ClearLeftover(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    if (::lstat(name.constData(), &status) != 0 || S_ISREG(status.st_mode))
+        return;
+    if (S_ISDIR(status.st_mode)) {
+        if (::rmdir(name.constData()) == 0)
+            return;
+        // A folder with something in it is kept, under another name beside it.
+        const QByteArray aside = name + ".leftover-" + QByteArray::number(::getpid());
+        ::rename(name.constData(), aside.constData());
+        return;
+    }
+    ::unlink(name.constData());
+}
 #else
 QString PrivateFolder()
 {
@@ -46,6 +66,13 @@ QString PrivateFolder()
 QString UserId()
 {
     return qEnvironmentVariable("USERNAME");
+}
+
+void ClearLeftover(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isDir() && !info.isSymLink())
+        QDir().rmdir(path);
 }
 #endif
 
@@ -64,6 +91,7 @@ bool SingleInstanceLock::tryLock()
 {
     if (!lock_)
         return true;
+    ClearLeftover(path_);
     if (lock_->tryLock(0))
         return true;
     if (lock_->error() != QLockFile::LockFailedError)

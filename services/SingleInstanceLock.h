@@ -8,9 +8,9 @@
 namespace kinmatch {
 
 // A per-user lock file that tells a second copy of the program that one is already running.
-// A lock left by a copy that is gone, and a lock file that is empty or cannot be read, are taken
-// over; a copy that cannot make a lock file at all starts anyway, since it cannot tell whether
-// another copy runs.
+// A lock left by a copy that is gone, a lock file that is empty or cannot be read, and anything
+// else left at its path (a folder, a FIFO, a symbolic link) are taken over; a copy that cannot
+// make a lock file at all starts anyway, since it cannot tell whether another copy runs.
 class SingleInstanceLock {
 public:
     explicit SingleInstanceLock(const QString& path = DefaultPath());

@@ -865,6 +865,13 @@ void CliTest::inputFaults_data()
     QTest::newRow("a missing file with its cause")
         << QStringList{"group", "/nonexistent/group.csv"} << QByteArray()
         << "kinmatch-cli: '/nonexistent/group.csv': cannot read: No such file or directory\n";
+    QTest::newRow("a name longer than the program keeps")
+        << QStringList{"save", "/tmp/long.man", "--name", QString(40000, 'a'), "1955-07-04"}
+        << QByteArray() << "kinmatch-cli: save: the name is longer than 32767 characters\n";
+    QTest::newRow("a group name longer than the program keeps")
+        << QStringList{"group", "-"}
+        << ("Ann,1955-07-04\n" + QByteArray(32768, 'b') + ",2000-01-01\n")
+        << "kinmatch-cli: standard input, row 2: the name is longer than 32767 characters\n";
     QTest::newRow("a folder with its cause") << QStringList{"group", "/"} << QByteArray()
                                              << "kinmatch-cli: '/': cannot read: Is a directory\n";
 }

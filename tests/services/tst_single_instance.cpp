@@ -26,6 +26,8 @@ private slots:
     void killedCopyLeavesNoBlockingLock();
     void unreadableLocksAreTakenOver_data();
     void unreadableLocksAreTakenOver();
+    void leftoversAtThePathAreTakenOver_data();
+    void leftoversAtThePathAreTakenOver();
     void noLockAtAllStillStarts();
     void copiesStartedTogetherGetOneLock();
     void lockIsNamedForTheUserIdInAPrivateFolder();
@@ -113,6 +115,39 @@ void SingleInstanceTest::unreadableLocksAreTakenOver()
     planted.close();
     SingleInstanceLock lock(path);
     QVERIFY(lock.tryLock());
+}
+
+void SingleInstanceTest::leftoversAtThePathAreTakenOver_data()
+{
+    QTest::addColumn<QString>("leftover");
+    QTest::newRow("an empty folder") << "folder";
+    QTest::newRow("a folder with a file in it") << "full folder";
+    QTest::newRow("a FIFO") << "fifo";
+    QTest::newRow("a symbolic link to a folder") << "link to folder";
+    QTest::newRow("a dangling symbolic link") << "dangling link";
+}
+
+void SingleInstanceTest::leftoversAtThePathAreTakenOver()
+{
+    QFETCH(QString, leftover);
+    const QString path = folder.filePath(leftover + ".lock");
+    if (leftover == "folder" || leftover == "full folder")
+        QVERIFY(QDir().mkpath(path));
+    if (leftover == "full folder")
+        QVERIFY(QFile(path + "/kept").open(QIODevice::WriteOnly));
+    if (leftover == "fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    if (leftover == "link to folder")
+        QVERIFY(QFile::link(folder.path(), path));
+    if (leftover == "dangling link")
+        QVERIFY(QFile::link(folder.filePath("nowhere"), path));
+    SingleInstanceLock lock(path);
+    QVERIFY(lock.tryLock());
+    SingleInstanceLock second(path);
+    QVERIFY(!second.tryLock());    // and the lock taken is a real one
+    if (leftover == "full folder") // what the user kept is kept
+        QCOMPARE(QDir(folder.path()).entryList({"full folder.lock.leftover-*"}, QDir::Dirs).size(),
+                 1);
 }
 
 void SingleInstanceTest::noLockAtAllStillStarts()

@@ -54,6 +54,7 @@ private slots:
     void cancellingTheOpenChangesNothing();
     void shortFileLeavesTheOtherInputs();
     void openWithoutAPartnerStopsAtValidation();
+    void longerNameInAFileIsRefusedNotCut();
     void fileSavedByTheCliOpensToTheSameReading();
     void readingFileGivenAtStartUp();
     void keyboardInTheReport();
@@ -407,6 +408,19 @@ void ReportWindowTest::shortFileLeavesTheOtherInputs()
         QCOMPARE(platform->messageTexts(), QStringList{"Please Enter Your Partner's Name"});
     }
     QCOMPARE(TextOf(window, "cboYearM"), "1955");
+}
+
+void ReportWindowTest::longerNameInAFileIsRefusedNotCut()
+{
+    const QString path =
+        writeFile("long.man", QByteArray::fromStdString(*kinmatch::EncodeReadingFile(
+                                  {std::string(40000, 'a'), 2000, "May", 1})));
+    platform->fileToOpen = path;
+    Click(program->mainWindow(), "cmdOpen");
+    Settle();
+    QCOMPARE(platform->messageTexts(), QStringList{"Please Check The File."});
+    QCOMPARE(TextOf(program->mainWindow(), "txtNameM"), QString());
+    QVERIFY(program->session().records().UserDetails.Name.empty());
 }
 
 void ReportWindowTest::openWithoutAPartnerStopsAtValidation()

@@ -194,6 +194,13 @@ void WindowsTest::validation_data()
     row("partner's name blank before the user's bad date", "Ann", {1980, "April", 31}, "", ok,
         "Please Enter Your Partner's Name", critical, "txtNameF");
     row("a one-letter name passes", "A", ok, "B", ok, "", 0);
+    // The longest name kept, and one longer, refused with a message and kept whole in its box.
+    const QString tooLong = "Please Enter A Name Of At Most 32767 Characters";
+    row("a name of 32,767 characters passes", QString(32767, 'a'), ok, "Bob", ok, "", 0);
+    row("a name of 40,000 characters is refused, not cut", QString(40000, 'a'), ok, "Bob", ok,
+        tooLong, critical, "txtNameM");
+    row("the partner's name of 32,768 characters", "Ann", ok, QString(32768, 'b') + "  ", ok,
+        tooLong, critical, "txtNameF");
     for (const int year : {1904, 1996, 2000, 2016}) {
         const QByteArray name = "29 February " + QByteArray::number(year) + " passes";
         row(name.constData(), "Ann", {year, "February", 29}, "Bob", ok, "", 0);
@@ -245,6 +252,7 @@ void WindowsTest::validation()
     QCOMPARE(VisibleWindows(), QStringList{"frmMain"});
     QVERIFY(program->session().records().UserDetails.Name.empty());
     QCOMPARE(TextOf(mainWindow(), "txtNameM"), user);
+    QCOMPARE(TextOf(mainWindow(), "txtNameF"), partner);
     QCOMPARE(TextOf(mainWindow(), "cboDateF"), QString::number(partnerDate.day));
     // A blank name sends the focus to its box; a date message leaves it on the clicked button.
     QCOMPARE(mainWindow()->focusWidget()->objectName(),

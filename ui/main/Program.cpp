@@ -42,11 +42,14 @@ bool Program::start(const QString& readingFile)
     }
     platform_.seedRandomFromClock();
     modHelp::RemindOfUpdate(platform_);
+    // The session may have ended the program while the reminder's question was open.
+    if (ending_)
+        return false;
     frmMain* main = showMainWindow();
     main->CoBrand_Randomize();
     if (!readingFile.isEmpty())
         main->OpenReadingFile(readingFile);
-    return true;
+    return !ending_;
 }
 
 frmMain* Program::showMainWindow()

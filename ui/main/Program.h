@@ -24,9 +24,10 @@ public:
     explicit Program(Platform& platform);
     ~Program() override;
 
-    // The start-up sequence. False when another copy is running: the user has been told and
-    // no window was shown. A reading file given to the program is opened once the main window
-    // is up, as the open command would.
+    // The start-up sequence. False when another copy is running (the user has been told and
+    // no window was shown) or when the program was ended during it (a signal of the session
+    // while a message box was open): there is then nothing to run. A reading file given to the
+    // program is opened once the main window is up, as the open command would.
     bool start(const QString& readingFile = {});
 
     const ReadingSession& session() const { return session_; }

@@ -16,6 +16,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include <limits>
+
 using kinmatch::MessageIcon;
 namespace mmn = modMayanNumerology;
 
@@ -115,6 +117,9 @@ frmMain::PersonControls frmMain::AddPersonFrame(QWidget* parent, const char* fra
 
     const QString end{QLatin1Char(suffix)};
     QLineEdit* name = look::AddLineBox(frame, QStringLiteral("txtName") + end, {102, 24, 220, 19});
+    // No limit of the box's own: it would cut a longer name silently, where the generate command
+    // refuses it with a message.
+    name->setMaxLength(std::numeric_limits<int>::max());
     name->setAccessibleName(tr("%1: Name").arg(caption));
     PersonControls person{name, AddList(frame, QStringLiteral("cboMonth") + end, {102, 51, 93, 21}),
                           AddList(frame, QStringLiteral("cboDate") + end, {202, 51, 47, 21}),
@@ -180,6 +185,16 @@ bool frmMain::ValidateInputs()
             return false;
         }
     }
+    // A name longer than the program keeps is refused, never cut.
+    for (const auto& [box, message] : names) {
+        if (kinmatch::IsNameTooLong(kinmatch::ToUtf8(kinmatch::TrimBlanks(box->text())))) {
+            platform_.showMessage(
+                tr("Please Enter A Name Of At Most %1 Characters").arg(kinmatch::MaxNameLength),
+                MessageIcon::Critical);
+            box->setFocus();
+            return false;
+        }
+    }
     for (const PersonControls* person : {&user_, &partner_}) {
         const auto problem = mmn::CheckDayOfMonth(person->cboYear->currentText().toInt(),
                                                   person->cboMonth->currentIndex(),
@@ -228,6 +243,10 @@ void frmMain::OpenReadingFile(const QString& path)
         return;
     }
     const auto lines = kinmatch::LoadReadingFile(path);
+    if (kinmatch::IsNameTooLong(kinmatch::ToUtf8(lines[0]))) {
+        platform_.showMessage(tr("Please Check The File."), MessageIcon::Critical);
+        return;
+    }
     user_.txtName->setText(lines[0]);
     SetListText(user_.cboYear, lines[1]);
     SetListText(user_.cboMonth, lines[2]);

@@ -2,6 +2,7 @@
 
 #include "ReportDocument.h"
 #include "SafeFile.h"
+#include "SettingsStore.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -11,10 +12,11 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTextDocument>
+#include <QTimer>
 #include <QUrl>
 
 namespace kinmatch {
@@ -108,24 +110,10 @@ QString ProgramName()
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
 
-QSettings ProgramSettings()
-{
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, ProgramName(), ProgramName());
-}
+const QString SettingsSection = QStringLiteral("Settings");
 
-// The store is used only while its file is a regular file or absent: QSettings reads the file as
-// soon as it is made, and a FIFO there would stop the start-up before any window is shown.
-bool SettingsStoreUsable()
-{
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return IsRegularFileOrAbsent(QStringLiteral("%1/%2/%2.conf").arg(folder, ProgramName()));
-#else
-    return true; // the registry
-#endif
-}
-
-const QString SettingsSection = QStringLiteral("Settings/");
+// How long a print job may take to reach the print system before it is given up.
+constexpr int PrintTimeoutMilliseconds = 5000;
 
 } // namespace
 
@@ -167,23 +155,40 @@ void QtPlatform::openWebAddress(const QString& address)
     QDesktopServices::openUrl(QUrl::fromEncoded(address.toUtf8(), QUrl::TolerantMode));
 }
 
-bool QtPlatform::print(const QTextDocument& document)
+void QtPlatform::print(const QTextDocument& document)
 {
-    std::unique_ptr<QPrinter> printer;
     if (!pdfFile_.isEmpty()) {
-        printer = std::make_unique<QPrinter>();
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(pdfFile_);
-    } else {
-        // Without a default printer Qt would quietly print to an unnamed PDF file instead.
-        const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
-        if (defaultPrinter.isNull())
-            return false;
-        printer = std::make_unique<QPrinter>(defaultPrinter);
+        WriteFileAtomically(pdfFile_, PdfOf(document));
+        return;
     }
-    printer->setDocName(QStringLiteral("Kinmatch report"));
-    PrintReport(document, *printer);
-    return printer->printerState() != QPrinter::Error;
+#ifdef Q_OS_WIN
+    // Without a default printer Qt would quietly print to an unnamed PDF file instead.
+    const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
+    if (defaultPrinter.isNull())
+        return;
+    QPrinter printer(defaultPrinter);
+    printer.setDocName(QStringLiteral("Kinmatch report"));
+    PrintReport(document, printer);
+#else
+    // The print system's own client takes the job, in a process of its own, so that a print
+    // server that accepts and never answers can hold neither the window nor the end of the
+    // program; it is given up after PrintTimeoutMilliseconds.
+    const QString client = QStandardPaths::findExecutable(QStringLiteral("lp"));
+    if (client.isEmpty())
+        return;
+    auto* job = new QProcess(QCoreApplication::instance());
+    job->setStandardOutputFile(QProcess::nullDevice());
+    job->setStandardErrorFile(QProcess::nullDevice());
+    QObject::connect(job, &QProcess::finished, job, &QObject::deleteLater);
+    QObject::connect(job, &QProcess::errorOccurred, job, [job](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            job->deleteLater();
+    });
+    QTimer::singleShot(PrintTimeoutMilliseconds, job, [job] { job->kill(); });
+    job->start(client, {QStringLiteral("-t"), QStringLiteral("Kinmatch report")});
+    job->write(PdfOf(document));
+    job->closeWriteChannel();
+#endif
 }
 
 QDate QtPlatform::today()
@@ -203,15 +208,12 @@ double QtPlatform::randomUniform()
 
 QString QtPlatform::readSetting(const QString& key)
 {
-    if (!SettingsStoreUsable())
-        return {};
-    return ProgramSettings().value(SettingsSection + key).toString();
+    return SettingsStore(ProgramName()).read(SettingsSection, key);
 }
 
 void QtPlatform::writeSetting(const QString& key, const QString& value)
 {
-    if (SettingsStoreUsable())
-        ProgramSettings().setValue(SettingsSection + key, value);
+    SettingsStore(ProgramName()).write(SettingsSection, key, value);
 }
 
 bool QtPlatform::takeSingleInstanceLock()

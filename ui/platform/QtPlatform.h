@@ -20,7 +20,7 @@ public:
     std::optional<QString> askFileToOpen(const FileDialogRequest& request) override;
     std::optional<QString> askFileToSave(const FileDialogRequest& request) override;
     void openWebAddress(const QString& address) override;
-    bool print(const QTextDocument& document) override;
+    void print(const QTextDocument& document) override;
     QDate today() override;
     void seedRandomFromClock() override;
     double randomUniform() override;
