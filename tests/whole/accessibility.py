@@ -2,6 +2,7 @@
 each problem it finds; nothing printed means every check passed.
   accessibility.py OPENED-LOG"""
 
+import subprocess
 import sys
 import time
 
@@ -47,6 +48,80 @@ def window(app, width):
     sys.exit(f"no window {width} pixels wide")
 
 
+# Every event a screen reader hears about focus and text, in the order the program sent them.
+events = []
+TEXT_EVENTS = ("object:text-caret-moved", "object:text-selection-changed", "object:text-changed")
+
+
+def record(event):
+    try:
+        events.append((event.type, event.source.name, event.source.getRoleName(), event.detail1))
+    except Exception:
+        pass
+
+
+pyatspi.Registry.registerEventListener(record, "object:state-changed:focused", "focus:",
+                                       *TEXT_EVENTS)
+
+
+def pump(seconds=0.6):
+    context = GLib.MainContext.default()
+    end = time.time() + seconds
+    while time.time() < end:
+        while context.iteration(False):
+            pass
+        time.sleep(0.02)
+
+
+def keys(*names):
+    subprocess.run(["xdotool", "key", "--delay", "120", *names], check=True)
+    pump()
+
+
+def click(node):
+    extents = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(["xdotool", "mousemove", str(extents.x + extents.width // 2),
+                    str(extents.y + extents.height // 2), "click", "1"], check=True)
+    pump()
+
+
+def focus_comes_first(name, how):
+    """The box's focus is reported before anything it says about its text."""
+    mine = [(kind, detail) for kind, source, role, detail in events if source == name]
+    focus = [i for i, (kind, detail) in enumerate(mine)
+             if kind == "focus:" or (kind.startswith("object:state-changed:focused") and detail == 1)]
+    text = [i for i, (kind, _) in enumerate(mine) if kind.startswith(TEXT_EVENTS)]
+    if not focus:
+        problems.append(f"{how} into '{name}': no focus event")
+    elif text and text[0] < focus[0]:
+        problems.append(f"{how} into '{name}': {mine[text[0]][0]} comes before the focus")
+
+
+def find(root, role, name=None):
+    for node in walk(root):
+        try:
+            if node.getRole() == role and (name is None or node.name == name):
+                return node
+        except GLib.GError:
+            continue
+    return None
+
+
+def dialog(app, title=None):
+    for _ in range(100):
+        pump(0.05)
+        for i in range(app.childCount):
+            try:
+                child = app.getChildAtIndex(i)
+                if (child is not None and child.getState().contains(pyatspi.STATE_SHOWING)
+                        and child.getRoleName() in ("dialog", "alert", "window")
+                        and (title is None or child.name == title)):
+                    return child
+            except GLib.GError:
+                continue
+    return None
+
+
 def opened():
     try:
         return open(opened_log).read().split()
@@ -86,10 +161,46 @@ for link in links:
     if len(opened()) <= before:
         problems.append(f"the link '{link.name[:30]}' opened nothing")
 
-# Fill both names and press Generate, as assistive technology can.
+# A message box says whether it reports an error: its icon is named.
 boxes = [node for node in nodes if node.getRole() == pyatspi.ROLE_TEXT]
-for box, name in zip(boxes, ("Ann", "Bob")):
-    box.queryEditableText().setTextContents(name)
+boxes[0].queryEditableText().setTextContents("Ann")
+boxes[0].queryComponent().grabFocus()
+keys("alt+g")
+message = dialog(app)
+if message is None:
+    problems.append("the blank partner's name showed no message box")
+else:
+    icons = [node.name for node in walk(message) if node.getRole() in (pyatspi.ROLE_ICON, pyatspi.ROLE_IMAGE)]
+    if icons != ["Error"]:
+        problems.append(f"the message box's icon is named {icons}, not 'Error'")
+    keys("Return")
+
+# Tab and Shift+Tab into the partner's name box, which holds a name: the box's focus first.
+partner = boxes[1]
+partner.queryEditableText().setTextContents("Bob")
+boxes[0].queryComponent().grabFocus()
+pump()
+events.clear()
+keys(*["Tab"] * 6)
+focus_comes_first(partner.name, "Tab")
+keys("Tab")
+events.clear()
+keys("shift+Tab")
+focus_comes_first(partner.name, "Shift+Tab")
+
+# The about window: a modal dialog whose separator is a separator.
+keys("alt+h", "a")
+about = dialog(app, "Kinmatch v1.10")
+if about is None:
+    problems.append("Help > About showed no window")
+else:
+    if not about.getState().contains(pyatspi.STATE_MODAL):
+        problems.append("the about window is not announced as modal")
+    kinds = [node.getRoleName() for node in walk(about)]
+    if "separator" not in kinds or "frame" in kinds[1:]:
+        problems.append(f"the about window's line is not a separator: {kinds}")
+    keys("Escape")
+
 generate = [node for node in nodes if node.getRole() == pyatspi.ROLE_PUSH_BUTTON
             and node.name.startswith("Generate")]
 if not generate:
@@ -115,5 +226,62 @@ for node in nodes:
 missing = captions - related
 if missing:
     problems.append(f"values not related to their captions: {sorted(missing)}")
+
+# The report: a modal dialog whose text has a caret that the keyboard moves, read-only.
+save = find(result, pyatspi.ROLE_PUSH_BUTTON, "Save")
+click(save)
+report = dialog(app, "Kinmatch v1.10")
+if report is None:
+    problems.append("Save showed no report window")
+else:
+    if not report.getState().contains(pyatspi.STATE_MODAL):
+        problems.append("the report window is not announced as modal")
+    text = find(report, pyatspi.ROLE_TEXT) or find(report, pyatspi.ROLE_DOCUMENT_TEXT)
+    if text is None:
+        problems.append("the report holds no text")
+    else:
+        text.queryComponent().grabFocus()
+        keys("ctrl+End", "ctrl+Home")
+        before = text.queryText().caretOffset
+        keys("Down", "Down")
+        after = text.queryText().caretOffset
+        if not after > before == 0:
+            problems.append(f"Down moves the report's caret from {before} to {after}")
+        if text.getState().contains(pyatspi.STATE_EDITABLE):
+            problems.append("the report can be edited")
+    keys("alt+F4")
+
+# Closing the result window shows the support window: a window, whose boxes each report their
+# focus before the placeholder they remove.
+keys("alt+F4")
+support = None
+for _ in range(100):
+    pump(0.05)
+    for i in range(app.childCount):
+        try:
+            child = app.getChildAtIndex(i)
+            if child is not None and child.getState().contains(pyatspi.STATE_SHOWING) and find(child, pyatspi.ROLE_TEXT):
+                support = child
+        except GLib.GError:
+            continue
+    if support is not None:
+        break
+if support is None:
+    problems.append("closing the result window showed no support window")
+else:
+    if support.getRoleName() != "frame" and support.getRoleName() != "window":
+        problems.append(f"the support window's role is '{support.getRoleName()}'")
+    buttons = [node for node in walk(support) if node.getRole() == pyatspi.ROLE_PUSH_BUTTON]
+    buttons[0].queryComponent().grabFocus()
+    pump()
+    for steps, box in ((2, "txtName"), (2, "txtEmail"), (1, "txtFriendEmail"), (1, "txtFriendName")):
+        events.clear()
+        keys(*["Tab"] * steps)
+        named = [name for kind, name, role, detail in events if role == "text" and
+                 (kind == "focus:" or (kind.startswith("object:state-changed:focused") and detail == 1))]
+        if not named:
+            problems.append(f"Tab towards {box} focused no text box")
+        else:
+            focus_comes_first(named[0], f"Tab ({box})")
 
 print("\n".join(problems))

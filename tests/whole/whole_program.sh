@@ -187,6 +187,92 @@ ended "$term" || fail "the program did not end on SIGTERM"
 [[ $status -eq 0 ]] || fail "the program ended with status $status on SIGTERM"
 quietly term.log
 
+gone_within_a_second() { # gone_within_a_second PID
+    for _ in $(seq 20); do kill -0 "$1" 2>/dev/null || { wait "$1"; return 0; }; sleep 0.05; done
+    return 1
+}
+next_start_shows_its_window() {
+    start next.log
+    local next=$started
+    window '^Kinmatch v1\.10$' 480 >/dev/null || fail "after $1, the next start shows no main window"
+    kill -TERM "$next"; ended "$next"
+}
+# modal_end NAME SIGNAL: the program, in the modal state just opened, ends on the signal.
+modal_end() {
+    kill "-$2" "$modal" || fail "$1: the program was already gone"
+    gone_within_a_second "$modal" || fail "$1: the program is still running a second after SIG$2"
+    next_start_shows_its_window "$1"
+}
+
+step "SIGTERM, SIGHUP and SIGINT end the program in every modal state"
+"$build/kinmatch-cli" save "$work/ann.man" --name Ann 1955-07-04 || fail "kinmatch-cli save"
+start modal.log "$work/ann.man"
+modal=$started
+window '^Kinmatch$' >/dev/null || fail "no message for the reading file's missing partner"
+modal_end "the start-up message of a reading file" TERM
+# A reminder last recorded on 1 January 2000, scrambled as the program stores it.
+printf '[Settings]\nK%%7Cyh%%7Bpvu=9777478478\n' >"$XDG_CONFIG_HOME/kinmatch/kinmatch.conf.new"
+rm -f "$XDG_CONFIG_HOME/kinmatch/kinmatch.conf"
+mv "$XDG_CONFIG_HOME/kinmatch/kinmatch.conf.new" "$XDG_CONFIG_HOME/kinmatch/kinmatch.conf"
+start modal.log
+modal=$started
+window '^Kinmatch$' >/dev/null || fail "no update question"
+modal_end "the update question" HUP
+start modal.log
+modal=$started
+main=$(window '^Kinmatch v1\.10$' 480) || fail "no main window"
+keys "$main" alt+o
+window '^Select the source file$' >/dev/null || fail "Alt+O opened no dialog"
+modal_end "the open dialog" INT
+start modal.log
+modal=$started
+main=$(window '^Kinmatch v1\.10$' 480) || fail "no main window"
+keys "$main" alt+h a
+for _ in $(seq 200); do
+    [[ $(xdotool search --onlyvisible --name '^Kinmatch v1\.10$' | wc -l) -eq 2 ]] && break
+    sleep 0.05
+done
+[[ $(xdotool search --onlyvisible --name '^Kinmatch v1\.10$' | wc -l) -eq 2 ]] ||
+    fail "Help > About opened no window"
+modal_end "the about window" TERM
+
+step "a print server that accepts and never answers holds neither the window nor the end"
+/usr/bin/python3 -c '
+import socket, sys, time
+server = socket.socket(socket.AF_UNIX)
+server.bind(sys.argv[1])
+server.listen(16)
+held = []
+while True:
+    held.append(server.accept()[0])
+' "$work/silent.socket" &
+pids+=($!)
+for _ in $(seq 100); do [[ -S $work/silent.socket ]] && break; sleep 0.05; done
+CUPS_SERVER=$work/silent.socket start silent.log
+silent=$started
+main=$(window '^Kinmatch v1\.10$' 480) || fail "no main window"
+xdotool windowfocus --sync "$main"
+xdotool type --delay 20 "Ann"
+xdotool key --delay 40 Tab Tab Tab Tab Tab Tab
+xdotool type --delay 20 "Bob"
+xdotool key alt+g
+result=$(window '^Kinmatch v1\.10$' 656) || fail "no result window"
+keys "$result" space
+report=$(window '^Kinmatch v1\.10$' 515) || fail "no report window"
+keys "$report" alt+p
+# The window answers throughout: Save's dialog opens within a second, again and again.
+for round in 1 2 3; do
+    keys "$report" alt+s
+    for _ in $(seq 20); do xdotool search --onlyvisible --name '^Kinmatch$' >/dev/null 2>&1 && break; sleep 0.05; done
+    dialog=$(xdotool search --onlyvisible --name '^Kinmatch$' 2>/dev/null | head -n 1)
+    [[ -n $dialog ]] || fail "round $round after Print: the window did not answer within a second"
+    keys "$dialog" Escape
+    for _ in $(seq 40); do viewable "$dialog" || break; sleep 0.05; done
+    sleep 1
+done
+kill -TERM "$silent"
+gone_within_a_second "$silent" || fail "printing to a silent server keeps the program from ending"
+
 # Wayland: where the session also offers X, the windows open on X; with Wayland alone the
 # program runs there, and ends cleanly.
 if command -v weston >/dev/null && ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1; then

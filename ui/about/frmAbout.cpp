@@ -1,5 +1,6 @@
 #include "frmAbout.h"
 
+#include "Accessibility.h"
 #include "Look.h"
 #include "modHelp.h"
 
@@ -55,6 +56,7 @@ frmAbout::frmAbout(kinmatch::Platform& platform, QWidget* owner) : QDialog(owner
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Sunken);
     Line1->setGeometry(8, 2400 / 15 - 1, 461, 2);
+    look::SetAccessibleRole(Line1, QAccessible::Separator);
 
     QPushButton* cmdOK = look::AddButton(client, "cmdOK", tr("OK"), Twips(5835, 2520, 1260, 345));
     cmdOK->setDefault(true); // Enter presses it; Esc closes the dialog as well

@@ -1,10 +1,13 @@
 #include "Look.h"
 
+#include "Accessibility.h"
+
 #include "KinmatchConfig.h"
 #include "UiFontFamily.h"
 #include "modHelp.h"
 
 #include <QAccessibleWidget>
+#include <QDialog>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -346,6 +349,11 @@ void FinishWindow(QWidget* window)
     if (window->windowType() != Qt::Dialog)
         flags |= Qt::WindowMinimizeButtonHint;
     window->setWindowFlags(flags);
+    // Screen readers meet a plain window as a window and a dialog with its modality; the main
+    // windows' own interface already does both.
+    if (!qobject_cast<QMainWindow*>(window))
+        SetAccessibleRole(window, qobject_cast<QDialog*>(window) ? QAccessible::Dialog
+                                                                 : QAccessible::Window);
     if (window->layout())
         window->layout()->setSizeConstraint(QLayout::SetFixedSize);
     window->adjustSize();

@@ -1,3 +1,4 @@
+#include "Accessibility.h"
 #include "KinmatchConfig.h"
 #include "Program.h"
 #include "QtPlatform.h"
@@ -36,6 +37,7 @@ int main(int argc, char* argv[])
         icon.addFile(QStringLiteral(":/icons/kinmatch-%1.png").arg(size));
     QApplication::setWindowIcon(icon);
 
+    look::InstallAccessibility();
     kinmatch::QtPlatform qtPlatform;
     kinmatch::Program program(qtPlatform);
     // Ending through the event loop lets settings and files be flushed on the way out.

@@ -9,6 +9,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -129,6 +130,9 @@ MessageAnswer QtPlatform::showMessage(const QString& text, MessageIcon icon, Mes
         QStringLiteral("Kinmatch"), shown,
         buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
         DialogParent());
+    // The icon tells an error from a notice; a screen reader hears it only by its name.
+    if (auto* picture = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label")))
+        picture->setAccessibleName(icon == MessageIcon::Critical ? tr("Error") : tr("Information"));
     switch (box.exec()) {
     case QMessageBox::Yes:
         return MessageAnswer::Yes;

@@ -3,6 +3,7 @@
 #include "Platform.h"
 #include "SingleInstanceLock.h"
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
 
 #include <memory>
@@ -12,6 +13,8 @@ namespace kinmatch {
 // The platform as the user meets it: Qt's message boxes and file dialogs, the desktop's browser,
 // the default printer, the system clock and the per-user settings store.
 class QtPlatform : public Platform {
+    Q_DECLARE_TR_FUNCTIONS(QtPlatform)
+
 public:
     QtPlatform();
 

@@ -39,6 +39,9 @@ frmSave::frmSave(kinmatch::ReadingSession& session, kinmatch::Platform& platform
     RTB->setObjectName(QStringLiteral("RTB"));
     RTB->setGeometry(2, 26, 511, 409);
     RTB->setReadOnly(true);
+    // A caret that the keyboard moves, as in any read-only document, so that the report can be
+    // read by line, word and character; it stays read-only.
+    RTB->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     RTB->setAccessibleName(tr("Report"));
 
     // The save button asks for the font its caption had on the platform the windows come from,
