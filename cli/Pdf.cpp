@@ -29,9 +29,8 @@ void* OpenModule(const std::string& path)
     const int size = MultiByteToWideChar(CP_UTF8, 0, path.c_str(), -1, nullptr, 0);
     std::wstring wide(std::size_t(size), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, path.c_str(), -1, wide.data(), size);
-    // The module's own folder is searched for the DLLs it needs (Qt's, beside it).
-    return LoadLibraryExW(wide.c_str(), nullptr,
-                          LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_DEFAULT_DIRS);
+    // The module's own folder is searched first for the DLLs it needs (Qt's, beside it).
+    return LoadLibraryExW(wide.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 void* EntryPoint(void* module)
 {

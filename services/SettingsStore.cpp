@@ -236,9 +236,20 @@ QString IniValueText(QByteArrayView value)
 
 namespace {
 
-std::wstring RegistryPath(const QString& program, const QString& section)
+// The registry key and value name of a settings key: as in Qt's settings, each "/" of the key
+// goes one key deeper.
+struct RegistryPlace {
+    std::wstring key;
+    std::wstring name;
+};
+
+RegistryPlace PlaceOf(const QString& program, const QString& section, const QString& key)
 {
-    return (QStringLiteral("Software\\%1\\%1\\%2").arg(program, section)).toStdWString();
+    const qsizetype slash = key.lastIndexOf(u'/');
+    QString path = QStringLiteral("Software\\%1\\%1\\%2").arg(program, section);
+    if (slash >= 0)
+        path += u'\\' + QString(key.left(slash)).replace(u'/', u'\\');
+    return {path.toStdWString(), key.mid(slash + 1).toStdWString()};
 }
 
 } // namespace
@@ -247,19 +258,19 @@ SettingsStore::SettingsStore(const QString& program) : program_(program) {}
 
 QString SettingsStore::read(const QString& section, const QString& key) const
 {
-    const std::wstring path = RegistryPath(program_, section);
-    const std::wstring name = key.toStdWString();
+    const RegistryPlace place = PlaceOf(program_, section, key);
     DWORD size = 0;
-    if (RegGetValueW(HKEY_CURRENT_USER, path.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, nullptr,
-                     &size) != ERROR_SUCCESS ||
+    if (RegGetValueW(HKEY_CURRENT_USER, place.key.c_str(), place.name.c_str(), RRF_RT_REG_SZ,
+                     nullptr, nullptr, &size) != ERROR_SUCCESS ||
         size > SettingsReadLimit)
         return {};
     std::wstring text(size / sizeof(wchar_t), L'\0');
-    if (RegGetValueW(HKEY_CURRENT_USER, path.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr,
-                     text.data(), &size) != ERROR_SUCCESS)
+    if (RegGetValueW(HKEY_CURRENT_USER, place.key.c_str(), place.name.c_str(), RRF_RT_REG_SZ,
+                     nullptr, text.data(), &size) != ERROR_SUCCESS)
         return {};
     text.resize(wcsnlen(text.c_str(), text.size()));
     QString value = QString::fromStdWString(text);
+    // "@@" is Qt's escape for a text that begins with "@"; any other "@..." stays as it is.
     if (value.startsWith(QLatin1String("@@")))
         value.remove(0, 1);
     return value;
@@ -267,12 +278,13 @@ QString SettingsStore::read(const QString& section, const QString& key) const
 
 bool SettingsStore::write(const QString& section, const QString& key, const QString& value)
 {
+    const RegistryPlace place = PlaceOf(program_, section, key);
     HKEY handle = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, RegistryPath(program_, section).c_str(), 0, nullptr, 0,
-                        KEY_SET_VALUE, nullptr, &handle, nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, place.key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                        &handle, nullptr) != ERROR_SUCCESS)
         return false;
     const std::wstring text = (value.startsWith(u'@') ? u'@' + value : value).toStdWString();
-    const LONG result = RegSetValueExW(handle, key.toStdWString().c_str(), 0, REG_SZ,
+    const LONG result = RegSetValueExW(handle, place.name.c_str(), 0, REG_SZ,
                                        reinterpret_cast<const BYTE*>(text.c_str()),
                                        DWORD((text.size() + 1) * sizeof(wchar_t)));
     RegCloseKey(handle);

@@ -1,5 +1,6 @@
 #include "SingleInstanceLock.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QThread>
@@ -68,11 +69,14 @@ QString UserId()
     return qEnvironmentVariable("USERNAME");
 }
 
+// A folder left at the lock's path is moved out of the way, as on other systems.
 void ClearLeftover(const QString& path)
 {
     const QFileInfo info(path);
-    if (info.isDir() && !info.isSymLink())
-        QDir().rmdir(path);
+    if (!info.isDir() || info.isSymLink() || QDir().rmdir(path))
+        return;
+    QDir().rename(path,
+                  path + QStringLiteral(".leftover-%1").arg(QCoreApplication::applicationPid()));
 }
 #endif
 

@@ -1,4 +1,5 @@
 #include "Csv.h"
+#include "Faults.h"
 #include "Json.h"
 #include "KinmatchCli.h"
 #include "StringConsole.h"
@@ -18,9 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
 #include <sstream>
-#include <sys/resource.h>
 
 namespace {
 
@@ -53,6 +52,30 @@ Outcome RunProgram(const QStringList& args, const QByteArray& input = {})
     return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
             QString::fromUtf8(program.readAllStandardOutput()),
             QString::fromUtf8(program.readAllStandardError())};
+}
+
+// An error line as expected: where the system gives a cause in its own words, the tables hold
+// POSIX's, and elsewhere a cause of any words stands in its place.
+void CompareErrorLine(const QString& actual, const QString& expected)
+{
+#ifdef Q_OS_UNIX
+    QCOMPARE(actual, expected);
+#else
+    static const QRegularExpression cause(QStringLiteral("(cannot (?:read|write)): .+\n$"));
+    QCOMPARE(QString(actual).replace(cause, "\\1: CAUSE\n"),
+             QString(expected).replace(cause, "\\1: CAUSE\n"));
+#endif
+}
+
+// Windows hands a program at most 32,767 characters of command line.
+void SkipWhereTheCommandLineCannotHoldThem(const QStringList& args)
+{
+#ifdef Q_OS_WIN
+    if (args.join(' ').size() > 32000)
+        QSKIP("this system's command lines are too short for these arguments");
+#else
+    Q_UNUSED(args);
+#endif
 }
 
 QJsonObject RunJson(const QStringList& args)
@@ -816,16 +839,13 @@ void CliTest::failedWritesKeepTheOldFile()
     else
         args = {"save", path, "--name", "A name long enough to pass the limit", "1955-07-04"};
 
-    // A disk that fills up half-way through the write, by a limit on the size of written files.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    if (target == "full disk")
-        small.rlim_cur = command == "save" ? 8 : 512;
-    setrlimit(RLIMIT_FSIZE, &small);
+    std::optional<DiskFullAfter> full;
+    if (target == "full disk") {
+        SKIP_UNLESS_FAULTS_CAN_BE_MADE();
+        full.emplace(command == "save" ? 8 : 512);
+    }
     const Outcome outcome = RunProgram(args, "Ann,1955-07-04\nBob,2000-01-01\n");
-    setrlimit(RLIMIT_FSIZE, &saved);
+    full.reset();
 
     QCOMPARE(outcome.status, 1);
     QVERIFY(outcome.out.isEmpty());
@@ -881,10 +901,11 @@ void CliTest::inputFaults()
     QFETCH(QStringList, args);
     QFETCH(QByteArray, input);
     QFETCH(QString, error);
+    SkipWhereTheCommandLineCannotHoldThem(args);
     const Outcome outcome = RunProgram(args, input);
     QCOMPARE(outcome.status, 2);
     QCOMPARE(outcome.out, QString());
-    QCOMPARE(outcome.err, error);
+    CompareErrorLine(outcome.err, error);
 }
 
 void CliTest::outputFaults_data()
@@ -976,7 +997,7 @@ void CliTest::conventions()
     const Outcome outcome = RunProgram(args);
     QCOMPARE(outcome.status, status);
     QCOMPARE(outcome.out.left(out.size()), out);
-    QCOMPARE(outcome.err, err);
+    CompareErrorLine(outcome.err, err);
 }
 
 void CliTest::fullStandardOutputIsAFailure_data()

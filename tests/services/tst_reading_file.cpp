@@ -1,3 +1,4 @@
+#include "Faults.h"
 #include "ReadingFile.h"
 #include "ReadingFileIO.h"
 #include "Scrambler.h"
@@ -6,10 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
 #include <future>
-#include <sys/resource.h>
-#include <sys/stat.h>
 
 using namespace kinmatch;
 namespace mmn = modMayanNumerology;
@@ -165,16 +163,11 @@ void ReadingFileTest::failedSaveLeavesTheOldFile()
     const QByteArray before = old.readAll();
     old.close();
 
-    // A disk that fills up half-way through the write, by a limit on the size of written files.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 8;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    SKIP_UNLESS_FAULTS_CAN_BE_MADE();
+    std::optional<DiskFullAfter> full(std::in_place, 8);
     const SaveOutcome outcome =
         SaveReadingFile(path, {"A much longer name than before", 2000, "May", 5});
-    setrlimit(RLIMIT_FSIZE, &saved);
+    full.reset();
     QCOMPARE(outcome, SaveOutcome::WriteFailed);
 
     QVERIFY(old.open(QIODevice::ReadOnly));
@@ -188,8 +181,9 @@ void ReadingFileTest::failedSaveLeavesTheOldFile()
 
 void ReadingFileTest::specialFilesAreNeitherReadNorWritten()
 {
+    SKIP_UNLESS_FAULTS_CAN_BE_MADE();
     const QString fifo = folder.filePath(QStringLiteral("x.man"));
-    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QVERIFY(MakeFifo(fifo));
     // Opening a FIFO for reading waits for a writer that never comes; reading must not.
     auto reading = std::async(std::launch::async, [&] { return LoadReadingFile(fifo); });
     if (reading.wait_for(std::chrono::seconds(2)) != std::future_status::ready) {

@@ -9,6 +9,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 using kinmatch::SettingsStore;
 
 // The settings store against Qt's own settings, which wrote every store before it: each reads
@@ -26,16 +30,42 @@ private slots:
     void thePlatformReadsACraftedValueAsText();
 
 private:
-    QSettings qtSettings() const { return QSettings(store.filePath(), QSettings::IniFormat); }
+    // Qt's own settings of the same store: the INI file, or the registry on Windows.
+    QSettings qtSettings() const
+    {
+        return QSettings(QSettings::NativeFormat, QSettings::UserScope, Program, Program);
+    }
+    // Stores the value as its stored form (INI text, or the registry's text), as no program of
+    // ours would write it.
+    static void plant(const QString& program, const QString& key, const QByteArray& stored);
+    const QString Program = QStringLiteral("kinmatch-test");
     QTemporaryDir folder;
     SettingsStore store{QStringLiteral("kinmatch-test")};
 };
 
+void SettingsStoreTest::plant(const QString& program, const QString& key, const QByteArray& stored)
+{
+#ifdef Q_OS_WIN
+    const std::wstring path =
+        QStringLiteral("Software\\%1\\%1\\Settings").arg(program).toStdWString();
+    const std::wstring text = QString::fromLatin1(stored).toStdWString();
+    QCOMPARE(RegSetKeyValueW(HKEY_CURRENT_USER, path.c_str(), key.toStdWString().c_str(), REG_SZ,
+                             text.c_str(), DWORD((text.size() + 1) * sizeof(wchar_t))),
+             LONG(ERROR_SUCCESS));
+#else
+    const SettingsStore own(program);
+    QVERIFY(QDir().mkpath(QFileInfo(own.filePath()).path()));
+    QFile file(own.filePath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Settings]\nOther=" + stored + "\n" + kinmatch::IniKey(key) + "=" + stored + "\n");
+#endif
+}
+
 void SettingsStoreTest::initTestCase()
 {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
-    store = SettingsStore(QStringLiteral("kinmatch-test"));
-    QVERIFY(store.filePath().startsWith(folder.path()));
+    store = SettingsStore(Program);
+    qtSettings().clear();
 }
 
 void SettingsStoreTest::sameTextAsQtSettings_data()
@@ -63,11 +93,11 @@ void SettingsStoreTest::sameTextAsQtSettings()
 {
     QFETCH(QString, key);
     QFETCH(QString, value);
-    QFile::remove(store.filePath());
+    qtSettings().clear();
     qtSettings().setValue("Settings/" + key, value);
     QCOMPARE(store.read("Settings", key), value);
 
-    QFile::remove(store.filePath());
+    qtSettings().clear();
     QVERIFY(store.write("Settings", key, value));
     QCOMPARE(qtSettings().value("Settings/" + key).toString(), value);
     QCOMPARE(store.read("Settings", key), value);
@@ -85,10 +115,9 @@ void SettingsStoreTest::variantsAreReadAsText_data()
 void SettingsStoreTest::variantsAreReadAsText()
 {
     QFETCH(QByteArray, stored);
-    QFile file(store.filePath());
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("[Settings]\nOther=" + stored + "\nK%7Cyh%7Bpvu=" + stored + "\n");
-    file.close();
+    qtSettings().clear();
+    plant(Program, "Other", stored);
+    plant(Program, "K|yh{pvu", stored);
     const QString read = store.read("Settings", "K|yh{pvu");
     QVERIFY(!read.isEmpty());
     QVERIFY(read.size() < 64);
@@ -100,7 +129,7 @@ void SettingsStoreTest::variantsAreReadAsText()
 
 void SettingsStoreTest::otherKeysAndSectionsAreKept()
 {
-    QFile::remove(store.filePath());
+    qtSettings().clear();
     {
         QSettings settings = qtSettings();
         settings.setValue("General/first", "one");
@@ -117,12 +146,8 @@ void SettingsStoreTest::otherKeysAndSectionsAreKept()
 void SettingsStoreTest::thePlatformReadsACraftedValueAsText()
 {
     // The store the program itself reads at every start, under its own file's name.
-    const SettingsStore own(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
-    QVERIFY(QDir().mkpath(QFileInfo(own.filePath()).path()));
-    QFile file(own.filePath());
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("[Settings]\nK%7Cyh%7Bpvu=@Variant(\\0\\0\\0\\t\\x7f\\xff\\xff\\xff)\n");
-    file.close();
+    plant(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName(), "K|yh{pvu",
+          "@Variant(\\0\\0\\0\\t\\x7f\\xff\\xff\\xff)");
     kinmatch::QtPlatform platform;
     QVERIFY(platform.readSetting("K|yh{pvu").startsWith("@Variant("));
 }

@@ -460,7 +460,8 @@ void ReportWindowTest::readingFileGivenAtStartUp()
     Settle();
     const QString good = folder.filePath("start.man");
     QCOMPARE(SaveReadingFile(good, {"Ann", 1976, "February", 29}), SaveOutcome::Saved);
-    const QString wrongCase = folder.filePath("start.MAN");
+    // Another name: on Windows "start.MAN" would be the same file.
+    const QString wrongCase = folder.filePath("other.MAN");
     QVERIFY(QFile::copy(good, wrongCase));
     for (const auto& [path, message] : {std::pair{good, "Please Enter Your Partner's Name"},
                                         std::pair{wrongCase, "Please Check The File."}}) {
