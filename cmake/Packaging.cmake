@@ -1,4 +1,9 @@
 # Installation with the desktop's conventions, and a .deb built by CPack that lintian accepts.
+# Windows has its own.
+if(WIN32)
+    include(${CMAKE_CURRENT_LIST_DIR}/WindowsPackaging.cmake)
+    return()
+endif()
 include(GNUInstallDirs)
 
 set(desktop_dir ${PROJECT_SOURCE_DIR}/assets/desktop)
@@ -47,8 +52,8 @@ install(FILES ${icons_dir}/kinmatch.svg
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kinmatch)
-set(CPACK_PACKAGE_VENDOR "Quorvane Softwares")
-set(CPACK_PACKAGE_CONTACT "Quorvane Softwares <support@quorvane.example>")
+set(CPACK_PACKAGE_VENDOR ${KINMATCH_VENDOR})
+set(CPACK_PACKAGE_CONTACT "${KINMATCH_VENDOR} <support@quorvane.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Mayan astrology compatibility readings for two people")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Kinmatch finds each person's day sign and galactic tone in the 260-day
 count and adds the two into a composite sign and tone, with its picture

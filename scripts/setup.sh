@@ -18,8 +18,9 @@ KINMATCH_TEST_PACKAGES=(poppler-utils python3 xvfb openbox xdotool x11-utils cup
                         desktop-file-utils appstream shared-mime-info lintian dpkg-dev file)
 
 # The Windows build: the MinGW-w64 cross compiler, wine to run what it builds, NSIS for the
-# installer, and dpkg-dev to unpack Debian's Qt source.
-KINMATCH_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 nsis dpkg-dev)
+# installer, dpkg-dev to unpack Debian's Qt source, python3 for the program file's icon, and
+# Qt's host tools (moc, rcc) with CMake and Ninja from the Linux build.
+KINMATCH_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 nsis dpkg-dev python3)
 
 # kinmatch_install_missing [extra packages...]
 kinmatch_install_missing() {
