@@ -102,24 +102,48 @@ if command -v update-mime-database >/dev/null && [[ -f /usr/share/mime/packages/
     mkdir -p "$files"
     "$prefix/bin/kinmatch-cli" save "$files/ann.man" --name "Ann" 1955-07-04 || fail "save"
     "$prefix/bin/kinmatch-cli" save "$files/zoe.man" --name "Zoë Ångström-Œuvre" 2000-05-31 || fail "save"
+    "$prefix/bin/kinmatch-cli" save "$files/human.man" --name "Human" 1900-01-01 || fail "save"
+    mv "$files/human.man" "$files/Human"
     cp "$files/zoe.man" "$files/Zoe"
     printf '.TH KINMATCH 1\n.SH NAME\nkinmatch \\- a page\n' >"$files/page.man"
     printf '.\\" A page\n.TH X 7 "2026"\n.SH NAME\nx \\- y\n' >"$files/other.man"
-    readings=(ann.man zoe.man Zoe)
-    pages=(page.man other.man)
+    printf "'\\\" t\n.TH Y 1\n.SH NAME\ny \\- z\n" >"$files/table.man"
+    # A real manual page, as a user saves it under that name.
+    if [[ -f /usr/share/man/man1/ls.1.gz ]]; then
+        zcat /usr/share/man/man1/ls.1.gz >"$files/ls.man"
+    else
+        printf '.\\" ls\n.TH LS "1"\n.SH NAME\nls \\- list\n' >"$files/ls.man"
+    fi
+    readings=(ann.man zoe.man Zoe Human)
+    pages=(page.man other.man table.man ls.man)
     probe=$build/tests/mime_probe
     type_of() { # type_of TOOL FILE
         local env=(env XDG_DATA_DIRS="$data" XDG_DATA_HOME="$work/empty" XDG_CURRENT_DESKTOP=GNOME)
+        local bare=(env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u GNOME_DESKTOP_SESSION_ID
+                    -u KDE_FULL_SESSION -u KDE_SESSION_VERSION -u MATE_DESKTOP_SESSION_ID
+                    XDG_DATA_DIRS="$data" XDG_DATA_HOME="$work/empty")
         case $1 in
             gio) "${env[@]}" gio info -a standard::content-type "$2" 2>/dev/null | sed -n 's/^ *standard::content-type: //p' ;;
             qt) "${env[@]}" "$probe" "$2" ;;
-            xdg-mime) "${env[@]}" xdg-mime query filetype "$2" 2>/dev/null ;;
+            xdg-mime-gnome) "${bare[@]}" XDG_CURRENT_DESKTOP=GNOME xdg-mime query filetype "$2" 2>/dev/null ;;
+            xdg-mime-kde) "${bare[@]}" XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5 xdg-mime query filetype "$2" 2>/dev/null ;;
+            xdg-mime-xfce) "${bare[@]}" XDG_CURRENT_DESKTOP=XFCE xdg-mime query filetype "$2" 2>/dev/null ;;
+            xdg-mime-none) "${bare[@]}" xdg-mime query filetype "$2" 2>/dev/null ;;
         esac
     }
     tools=()
     command -v gio >/dev/null && tools+=(gio) || note "gio is not installed"
     [[ -x $probe ]] && tools+=(qt)
-    command -v xdg-mime >/dev/null && command -v gio >/dev/null && tools+=(xdg-mime) || note "xdg-mime is not installed"
+    if command -v xdg-mime >/dev/null; then
+        command -v gio >/dev/null && tools+=(xdg-mime-gnome xdg-mime-xfce)
+        command -v kmimetypefinder5 >/dev/null && tools+=(xdg-mime-kde) ||
+            note "kmimetypefinder5 is not installed; xdg-mime's KDE path (QMimeDatabase) is not run"
+        # Without a known desktop, xdg-mime asks File::MimeInfo's mimetype.
+        command -v mimetype >/dev/null && tools+=(xdg-mime-none) ||
+            note "libfile-mimeinfo-perl is not installed; xdg-mime's generic path is not run"
+    else
+        note "xdg-mime is not installed"
+    fi
     for tool in "${tools[@]}"; do
         for file in "${readings[@]}"; do
             [[ $(type_of "$tool" "$files/$file") == application/x-kinmatch-reading ]] ||
@@ -145,7 +169,7 @@ for file in "${expected[@]}"; do
     grep -q "/usr/$file\$" <<<"$contents" || fail "the .deb lacks /usr/$file"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libqt6printsupport6 libqt6gui6 libc6 fonts-dejavu-core; do
+for library in libqt6widgets6 libqt6gui6 libc6 fonts-dejavu-core; do
     grep -q "$library" <<<"$depends" || fail "the .deb does not depend on $library ($depends)"
 done
 grep -q "qt6-qpa-plugins" <<<"$depends" && fail "the .deb depends on qt6-qpa-plugins, which it does not use"

@@ -11,14 +11,17 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTextDocument>
 #include <QTimer>
 #include <QUrl>
+
+#ifdef Q_OS_WIN
+#include <QPrinter>
+#include <QPrinterInfo>
+#endif
 
 namespace kinmatch {
 namespace {
