@@ -9,6 +9,7 @@
 #include <QAccessibleWidget>
 #include <QDialog>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLayout>
@@ -21,6 +22,7 @@
 #include <QScreen>
 #include <QShortcutEvent>
 #include <QTimer>
+#include <QWindow>
 
 namespace look {
 
@@ -336,6 +338,20 @@ private:
 };
 
 } // namespace
+
+void ShowWithoutTakingFocus(QWidget* window)
+{
+    // Elsewhere the hint would keep the window from ever taking input (Windows), or is not
+    // needed (Wayland gives focus only on the user's request).
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || !window->windowHandle())
+        return;
+    constexpr int WindowManagerDecidedMilliseconds = 500;
+    QWindow* native = window->windowHandle();
+    native->setFlag(Qt::WindowDoesNotAcceptFocus, true);
+    QTimer::singleShot(WindowManagerDecidedMilliseconds, window, [native] {
+        native->setFlag(Qt::WindowDoesNotAcceptFocus, false);
+    });
+}
 
 void FinishWindow(QWidget* window)
 {

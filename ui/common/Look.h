@@ -164,6 +164,12 @@ QWidget* AddClientArea(QMainWindow* window, const QSize& size);
 
 // Fixes a top-level window to its content's size, gives it the program's title, and centres it
 // on the screen.
+// To be called as a window is shown that must not take the keyboard's focus from the active
+// program (with Qt::WA_ShowWithoutActivating): window managers that ignore the time of the
+// user's last input (icewm, fluxbox) honour a window that declares it takes no input. It takes
+// input again once it is up, so that a click into it works.
+void ShowWithoutTakingFocus(QWidget* window);
+
 void FinishWindow(QWidget* window);
 
 // The offer captions shared by several windows.

@@ -5,6 +5,8 @@
 #include "frmMayanCompatibilityResult.h"
 #include "frmNagScreen2.h"
 
+#include <QTimer>
+
 namespace kinmatch {
 
 Program::Program(Platform& platform) : platform_(platform) {}
@@ -104,11 +106,19 @@ void Program::showSupportWindow()
         loaded(support_);
         connect(support_, &frmNagScreen2::endRequested, this, &Program::EndProgram);
     }
-    support_->show();
+    // Shown once the command that brought it up is done: the generate command and Back hide it
+    // again at once, and a window mapped and unmapped in passing is later placed off centre,
+    // or below other windows, by some window managers.
+    supportWanted_ = true;
+    QTimer::singleShot(0, support_, [this] {
+        if (supportWanted_ && support_ && !ending_)
+            support_->show();
+    });
 }
 
 void Program::hideSupportWindow()
 {
+    supportWanted_ = false;
     if (support_)
         support_->hide();
 }

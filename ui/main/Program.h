@@ -63,6 +63,7 @@ private:
     QPointer<frmNagScreen2> support_;
     std::vector<QPointer<QWidget>> loaded_;
     bool ending_ = false;
+    bool supportWanted_ = false; // shown, unless hidden again before the event loop runs
 };
 
 } // namespace kinmatch

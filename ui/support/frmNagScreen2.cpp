@@ -217,6 +217,12 @@ void frmNagScreen2::cmdSubmit_Click()
         modHelp::OpenWebPage(platform_, outcome.address);
 }
 
+void frmNagScreen2::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    look::ShowWithoutTakingFocus(this);
+}
+
 void frmNagScreen2::closeEvent(QCloseEvent* event)
 {
     event->accept();
