@@ -5,7 +5,6 @@
 #include "Arguments.h"
 #include "Documents.h"
 #include "Forms.h"
-#include "Names.h"
 #include "Pdf.h"
 #include "People.h"
 #include "ReadingFile.h"
@@ -13,7 +12,6 @@
 #include "Utf8.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace kinmatch_cli {
 namespace mmn = modMayanNumerology;
@@ -227,16 +225,6 @@ void CoupleCommand(const Arguments& arguments, Console& console)
                       [&](Medium medium) { return CoupleHtml(couple, medium); }, {false, true});
 }
 
-// A number exactly as the program writes it (no sign, blank or leading zero), or -1.
-int WrittenNumber(std::string_view text)
-{
-    int value = -1;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    const bool exact = error == std::errc() && end == text.data() + text.size() && value >= 0 &&
-                       text == std::to_string(value);
-    return exact ? value : -1;
-}
-
 // The details a reading file holds, refused unless every line is what the program writes.
 mmn::BirthDetails DetailsFromFile(const std::string& path)
 {
@@ -247,28 +235,10 @@ mmn::BirthDetails DetailsFromFile(const std::string& path)
     } catch (const FileError& error) {
         throw BadInputAt(where, "cannot read", error.what());
     }
-    const auto lines = kinmatch::DecodeReadingFile(contents.bytes);
-    const std::string_view name = kinmatch::TrimBlanks(lines[0]);
-    if (name.empty())
-        throw BadInputAt(where, "not a reading file (it holds no name)");
-    if (kinmatch::IsNameTooLong(name))
-        throw BadInputAt(where, "the name is longer than " +
-                                    std::to_string(kinmatch::MaxNameLength) + " characters");
-    const int year = WrittenNumber(lines[1]);
-    const int day = WrittenNumber(lines[3]);
-    const auto monthRow = std::find(mmn::MonthNames.begin(), mmn::MonthNames.end(), lines[2]);
-    if (year < mmn::FirstYear || year > mmn::LastYear)
-        throw BadInputAt(where, "not a reading file (no year 1900..2016 in line 2)");
-    if (monthRow == mmn::MonthNames.end())
-        throw BadInputAt(where, "not a reading file (no month name in line 3)");
-    if (day < 1 || day > 31)
-        throw BadInputAt(where, "not a reading file (no day 1..31 in line 4)");
-    const int monthIndex = int(monthRow - mmn::MonthNames.begin());
-    if (mmn::CheckDayOfMonth(year, monthIndex, day) != mmn::DateProblem::None)
-        throw BadInputAt(where, lines[2] + " " + std::to_string(year) + " has no day " +
-                                    std::to_string(day));
-    return {std::string(name), static_cast<std::int16_t>(year), lines[2],
-            static_cast<std::int16_t>(day)};
+    auto details = kinmatch::ReadingFileDetails(contents.bytes);
+    if (const auto* problem = std::get_if<std::string>(&details))
+        throw BadInputAt(where, *problem);
+    return std::get<mmn::BirthDetails>(std::move(details));
 }
 
 void Report(const Arguments& arguments, Console& console)

@@ -67,5 +67,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${KINMATCH_PROGRAM_SITE})
 # windows' fallback font does not show there, so it is named.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
+# Wayland without X needs Qt's Wayland plugin; printing hands the report to the print system's
+# client (lp).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, cups-client")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -3,7 +3,10 @@
 #include "Scrambler.h"
 #include "Windows1252.h"
 
+#include "Names.h"
+
 #include <algorithm>
+#include <charconv>
 
 namespace kinmatch {
 
@@ -45,6 +48,46 @@ std::array<std::string, 4> DecodeReadingFile(std::string_view bytes)
             ++pos;
     }
     return lines;
+}
+
+namespace {
+
+// A number exactly as the program writes it (no sign, blank or leading zero), or -1.
+int WrittenNumber(std::string_view text)
+{
+    int value = -1;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const bool exact = error == std::errc() && end == text.data() + text.size() && value >= 0 &&
+                       text == std::to_string(value);
+    return exact ? value : -1;
+}
+
+} // namespace
+
+std::variant<modMayanNumerology::BirthDetails, std::string>
+ReadingFileDetails(std::string_view bytes)
+{
+    namespace mmn = modMayanNumerology;
+    const auto lines = DecodeReadingFile(bytes);
+    const std::string_view name = TrimBlanks(lines[0]);
+    if (name.empty())
+        return "not a reading file (it holds no name)";
+    if (IsNameTooLong(name))
+        return "the name is longer than " + std::to_string(MaxNameLength) + " characters";
+    const int year = WrittenNumber(lines[1]);
+    const int day = WrittenNumber(lines[3]);
+    const auto monthRow = std::find(mmn::MonthNames.begin(), mmn::MonthNames.end(), lines[2]);
+    if (year < mmn::FirstYear || year > mmn::LastYear)
+        return "not a reading file (no year 1900..2016 in line 2)";
+    if (monthRow == mmn::MonthNames.end())
+        return "not a reading file (no month name in line 3)";
+    if (day < 1 || day > 31)
+        return "not a reading file (no day 1..31 in line 4)";
+    if (mmn::CheckDayOfMonth(year, int(monthRow - mmn::MonthNames.begin()), day) !=
+        mmn::DateProblem::None)
+        return lines[2] + " " + std::to_string(year) + " has no day " + std::to_string(day);
+    return mmn::BirthDetails{std::string(name), static_cast<std::int16_t>(year), lines[2],
+                             static_cast<std::int16_t>(day)};
 }
 
 } // namespace kinmatch

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace kinmatch {
 
@@ -23,6 +24,11 @@ std::optional<char32_t> FirstUnstorableCharacter(std::string_view name);
 
 // The file's bytes, or nothing when a field holds a character the file cannot keep.
 std::optional<std::string> EncodeReadingFile(const modMayanNumerology::BirthDetails& details);
+
+// The details a reading file holds when every line is what the program writes (a name, a year
+// of 1900 to 2016, a month's name and a day that month has), or why it is no reading file.
+std::variant<modMayanNumerology::BirthDetails, std::string>
+ReadingFileDetails(std::string_view bytes);
 
 // The four unscrambled lines (name, year, month, day) as UTF-8. A line ends at CR, a LF right
 // after it is skipped (a LF on its own ends a line too); lines missing at the end are empty.

@@ -29,6 +29,13 @@ std::array<QString, 4> LoadReadingFile(const QString& path)
     return texts;
 }
 
+bool HoldsAReading(const QString& path)
+{
+    const auto bytes = ReadRegularFile(path, qint64(ReadingFileReadLimit));
+    return bytes && std::holds_alternative<modMayanNumerology::BirthDetails>(ReadingFileDetails(
+                        std::string_view(bytes->constData(), std::size_t(bytes->size()))));
+}
+
 QString UnstorableCharacter(const QString& name)
 {
     const auto character = FirstUnstorableCharacter(ToUtf8(name));

@@ -20,6 +20,9 @@ SaveOutcome SaveReadingFile(const QString& path, const modMayanNumerology::Birth
 // when the file cannot be read or is not a regular file (a FIFO is never waited on).
 std::array<QString, 4> LoadReadingFile(const QString& path);
 
+// True when the file holds a reading as the program writes it, whatever its name.
+bool HoldsAReading(const QString& path);
+
 // The first character of a name that a reading file cannot store, as the user can see it (a
 // control character as an escape such as \x0A), or an empty text.
 QString UnstorableCharacter(const QString& name);

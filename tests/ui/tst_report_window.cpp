@@ -357,6 +357,7 @@ void ReportWindowTest::openChecksTheLastThreeCharacters_data()
     QTest::newRow("Man") << "reading.Man" << false;
     QTest::newRow("txt") << "reading.txt" << false;
     QTest::newRow("Human, without a dot") << "Human" << true;
+    QTest::newRow("a reading named Zoe, refused by the dialog") << "Zoe" << false;
     QTest::newRow("man") << "reading.man" << true;
 }
 
@@ -460,11 +461,22 @@ void ReportWindowTest::readingFileGivenAtStartUp()
     Settle();
     const QString good = folder.filePath("start.man");
     QCOMPARE(SaveReadingFile(good, {"Ann", 1976, "February", 29}), SaveOutcome::Saved);
-    // Another name: on Windows "start.MAN" would be the same file.
+    // The desktop hands over a file it recognised by its content, whatever its name (another
+    // name than "start.MAN", which on Windows would be the same file); what holds no reading is
+    // refused as the dialog refuses it.
     const QString wrongCase = folder.filePath("other.MAN");
+    const QString noExtension = folder.filePath("Ann at start-up");
+    const QString notes = folder.filePath("notes");
     QVERIFY(QFile::copy(good, wrongCase));
+    QVERIFY(QFile::copy(good, noExtension));
+    QFile text(notes);
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write("Ann\r\n1976\r\nFebruary\r\n29\r\n"); // plain, not scrambled
+    text.close();
     for (const auto& [path, message] : {std::pair{good, "Please Enter Your Partner's Name"},
-                                        std::pair{wrongCase, "Please Check The File."}}) {
+                                        std::pair{wrongCase, "Please Enter Your Partner's Name"},
+                                        std::pair{noExtension, "Please Enter Your Partner's Name"},
+                                        std::pair{notes, "Please Check The File."}}) {
         RecordingPlatform starting;
         Program started(starting);
         QVERIFY(started.start(path));

@@ -173,6 +173,10 @@ for library in libqt6widgets6 libqt6gui6 libc6 fonts-dejavu-core; do
     grep -q "$library" <<<"$depends" || fail "the .deb does not depend on $library ($depends)"
 done
 grep -q "qt6-qpa-plugins" <<<"$depends" && fail "the .deb depends on qt6-qpa-plugins, which it does not use"
+recommends=$(dpkg-deb -f "$deb" Recommends)
+for package in qt6-wayland cups-client; do
+    grep -q "$package" <<<"$recommends" || fail "the .deb does not recommend $package ($recommends)"
+done
 if command -v lintian >/dev/null; then
     tags=$(lintian --tag-display-limit 0 "$deb" 2>&1 | grep -E '^(E|W):')
     [[ -z $tags ]] || fail "lintian: $tags"

@@ -187,6 +187,13 @@ ended "$term" || fail "the program did not end on SIGTERM"
 [[ $status -eq 0 ]] || fail "the program ended with status $status on SIGTERM"
 quietly term.log
 
+step "without any display, one line on standard error says why, and the status is not 0"
+env -u DISPLAY -u WAYLAND_DISPLAY "$build/kinmatch" >"$work/nodisplay.out" 2>"$work/nodisplay.err"
+status=$?
+[[ $status -ne 0 ]] || fail "without a display the program ended with status 0"
+[[ $(wc -l <"$work/nodisplay.err") -eq 1 && $(head -c 10 "$work/nodisplay.err") == "kinmatch: " ]] ||
+    fail "without a display, standard error holds: $(cat "$work/nodisplay.err")"
+
 gone_within_a_second() { # gone_within_a_second PID
     for _ in $(seq 20); do kill -0 "$1" 2>/dev/null || { wait "$1"; return 0; }; sleep 0.05; done
     return 1

@@ -50,7 +50,7 @@ bool Program::start(const QString& readingFile)
     frmMain* main = showMainWindow();
     main->CoBrand_Randomize();
     if (!readingFile.isEmpty())
-        main->OpenReadingFile(readingFile);
+        main->OpenGivenFile(readingFile);
     return !ending_;
 }
 

@@ -242,6 +242,19 @@ void frmMain::OpenReadingFile(const QString& path)
         platform_.showMessage(tr("Please Check The File."), MessageIcon::Critical);
         return;
     }
+    FillFromReadingFile(path);
+}
+
+void frmMain::OpenGivenFile(const QString& path)
+{
+    if (kinmatch::HoldsAReading(path))
+        FillFromReadingFile(path);
+    else
+        OpenReadingFile(path);
+}
+
+void frmMain::FillFromReadingFile(const QString& path)
+{
     const auto lines = kinmatch::LoadReadingFile(path);
     if (kinmatch::IsNameTooLong(kinmatch::ToUtf8(lines[0]))) {
         platform_.showMessage(tr("Please Check The File."), MessageIcon::Critical);

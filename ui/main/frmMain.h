@@ -28,6 +28,9 @@ public:
     // The open command after its dialog: checks the name, fills in the user's inputs from the
     // file and runs the generate command.
     void OpenReadingFile(const QString& path);
+    // A file the desktop handed to the program, which it has already recognised by its
+    // content: opened when it holds a reading, whatever its name; otherwise as the dialog would.
+    void OpenGivenFile(const QString& path);
 
 signals:
     // Both persons' inputs have passed the checks.
@@ -40,6 +43,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void FillFromReadingFile(const QString& path);
     // One person's inputs.
     struct PersonControls {
         QLineEdit* txtName;

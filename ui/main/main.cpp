@@ -7,14 +7,37 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <cstdio>
+#include <cstring>
 #include <vector>
+
+namespace {
+
+// There is no log: the toolkit's own notes (no browser found, a missing runtime folder) have no
+// reader, and KINMATCH_DEBUG keeps them. A fatal message is the exception: the program ends
+// because of it, so it reaches standard error, as one line, with the window system's last note,
+// which says why ("could not connect to display").
+void QuietButForTheEnd(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    static QString lastWindowSystemNote;
+    if (type == QtFatalMsg) {
+        QString line = QStringLiteral("kinmatch: ") + message.simplified();
+        if (!lastWindowSystemNote.isEmpty())
+            line += QStringLiteral(" (") + lastWindowSystemNote + QLatin1Char(')');
+        std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+        std::fflush(stderr);
+        return;
+    }
+    if (context.category && std::strncmp(context.category, "qt.qpa", 6) == 0)
+        lastWindowSystemNote = message.simplified();
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    // There is no log: the toolkit's own notes (no browser found, a missing runtime folder) have
-    // no reader. KINMATCH_DEBUG keeps them.
     if (qEnvironmentVariableIsEmpty("KINMATCH_DEBUG"))
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+        qInstallMessageHandler(QuietButForTheEnd);
 
     // The window system goes to Qt as an argument rather than in the environment, which the
     // browser and every other program started from here would inherit.
@@ -31,9 +54,10 @@ int main(int argc, char* argv[])
     // The desktop entry's name: the window's class on X and its app id on Wayland, so that docks
     // and task switchers find the launcher and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(KINMATCH_APP_ID));
-    // A few sizes only: every size is decoded and handed to the window system at start-up.
+    // The sizes that docks, task bars and switchers draw; each is decoded and handed to the
+    // window system at start-up, so not every size there is.
     QIcon icon;
-    for (const int size : {16, 32, 48})
+    for (const int size : {16, 24, 32, 48, 64, 128})
         icon.addFile(QStringLiteral(":/icons/kinmatch-%1.png").arg(size));
     QApplication::setWindowIcon(icon);
 
