@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# kinmatch-cli on batches, as whole processes, beside a peer doing the same work: every valid
-# date (1900-01-01 to 2016-12-31, 42,734 of them) through `reading - --csv`, and through Debian's
-# python3-convertdate (the Tzolkin day of each date, a line in, a line out); and `group` of 1,000
-# persons (499,500 pairs) as CSV. The runs alternate, and the medians are printed.
+# kinmatch-cli as whole processes, side by side with peers doing the same work in the same run:
+# - one reading (`reading 1955-07-04`) against `date +%F`, 300 starts each;
+# - every date of 1900-2016 (42,734) through `reading - --csv`, against Debian's
+#   python3-convertdate doing the same conversion (the Tzolkin day of each date, a line in, a
+#   line out);
+# - a group of 1,000 persons (499,500 pairs) as CSV to a file, against `cat` writing the same
+#   bytes to the same place.
+# The runs alternate; medians are printed.
 #   bench/cli_batch.sh [RUNS]      (default 7)
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -40,26 +44,40 @@ for line in sys.stdin:
         number, name = mayan.to_tzolkin(gregorian.to_jd(year, month, day))
         out.write(f"{line},{number},{name}\n")
 PY
+"$cli" group "$work/group.csv" --csv >"$work/pairs.csv"
 
 seconds() { # seconds COMMAND...: the wall time of one run
     local start end
-    start=$(date +%s.%N)
-    "$@" >/dev/null
-    end=$(date +%s.%N)
-    echo "$end - $start" | bc -l
+    start=$(date +%s%N)
+    "$@"
+    end=$(date +%s%N)
+    echo "($end - $start) / 1000000000" | bc -l
+}
+starts() { # starts COMMAND...: the wall time of 300 starts, in seconds
+    local start end
+    start=$(date +%s%N)
+    for _ in $(seq 300); do "$@" >/dev/null; done
+    end=$(date +%s%N)
+    echo "($end - $start) / 1000000000" | bc -l
 }
 for _ in $(seq "$runs"); do
-    seconds sh -c "'$cli' reading - --csv < '$work/dates.txt'" >>"$work/cli"
-    seconds sh -c "/usr/bin/python3 '$work/peer.py' < '$work/dates.txt'" >>"$work/peer"
-    seconds "$cli" group "$work/group.csv" --csv >>"$work/group"
+    starts "$cli" reading 1955-07-04 >>"$work/start"
+    starts date +%F >>"$work/date"
+    seconds sh -c "'$cli' reading - --csv < '$work/dates.txt' > /dev/null" >>"$work/cli"
+    seconds sh -c "/usr/bin/python3 '$work/peer.py' < '$work/dates.txt' > /dev/null" >>"$work/peer"
+    seconds sh -c "'$cli' group '$work/group.csv' --csv > '$work/out.csv'" >>"$work/group"
+    seconds sh -c "cat '$work/pairs.csv' > '$work/out.csv'" >>"$work/cat"
 done
 [[ $("$cli" reading - --csv <"$work/dates.txt" | wc -l) -eq 42735 ]] || { echo "wrong line count"; exit 1; }
-/usr/bin/python3 - "$work" <<'PY'
+/usr/bin/python3 - "$work" "$(stat -c %s "$work/pairs.csv")" <<'PY'
 import statistics, sys
-work = sys.argv[1]
+work, size = sys.argv[1], int(sys.argv[2])
 median = lambda name: statistics.median(float(x) for x in open(f"{work}/{name}"))
-cli, peer, group = median("cli"), median("peer"), median("group")
-print(f"42,734 dates, reading - --csv:      {cli * 1000:8.1f} ms")
-print(f"the same dates, python3-convertdate: {peer * 1000:8.1f} ms  ({peer / cli:.1f} times slower)")
-print(f"group of 1,000 persons as CSV:       {group * 1000:8.1f} ms  (499,500 pairs)")
+start, date = median("start") / 300, median("date") / 300
+cli, peer, group, cat = median("cli"), median("peer"), median("group"), median("cat")
+print(f"one reading, a whole process:          {start * 1000:8.2f} ms  (date +%F: {date * 1000:.2f} ms, {start / date:.2f} times)")
+print(f"42,734 dates, reading - --csv:         {cli * 1000:8.1f} ms")
+print(f"the same dates, python3-convertdate:   {peer * 1000:8.1f} ms  ({peer / cli:.1f} times slower)")
+print(f"group of 1,000 persons as CSV, a file: {group * 1000:8.1f} ms  (499,500 pairs, {size / 1e6:.1f} MB)")
+print(f"cat of the same bytes to the same file:{cat * 1000:8.1f} ms  ({group / cat:.2f} times)")
 PY

@@ -116,21 +116,31 @@ public:
                 header.push_back(field.key);
         kinmatch::AppendCsvRecord(out.buffer(), header);
     }
+    // A batch of every date is tens of thousands of rows: the fields of each place in the count
+    // are made once, and a row is then its date and those.
     void person(Output& out, const DatedPerson& person) override
     {
-        std::array<std::string, ReadingFields.size()> values;
-        std::array<std::string_view, ReadingFields.size()> fields;
-        std::size_t count = 0;
-        for (const ReadingField& field : ReadingFields) {
-            if (!(field.forms & InCsv))
-                continue;
-            values[count] = kinmatch::VisibleControls(field.data(person));
-            fields[count] = values[count];
-            ++count;
+        std::string& place = places_[std::size_t(person.reading.KinIndex)];
+        if (place.empty()) {
+            for (std::size_t i = FieldsOfTheDate; i < ReadingFields.size(); ++i)
+                if (ReadingFields[i].forms & InCsv) {
+                    place += ',';
+                    kinmatch::AppendCsvField(place, ReadingFields[i].data(person));
+                }
+            place += "\r\n";
         }
-        kinmatch::AppendCsvRecord(out.buffer(), std::span(fields.data(), count));
+        std::string& buffer = out.buffer();
+        for (std::size_t i = 0; i < FieldsOfTheDate; ++i) {
+            if (i > 0)
+                buffer += ',';
+            kinmatch::AppendCsvField(buffer, ReadingFields[i].data(person));
+        }
+        buffer += place;
         out.written();
     }
+
+private:
+    std::array<std::string, mmn::CountLength + 1> places_;
 };
 
 class GroupText final : public GroupForm {

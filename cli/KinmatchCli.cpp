@@ -160,24 +160,23 @@ void Reading(const Arguments& arguments, Console& console)
         throw BadInputAt(arguments.command, "--explain cannot be shown in CSV");
     if (arguments.positional.empty())
         throw BadInputAt(arguments.command, "needs a DATE, or - to read dates from standard input");
-    std::vector<DatedPerson> people;
+    // Every date is checked before anything is written.
+    std::vector<BirthDate> dates;
     if (arguments.positional == std::vector<std::string>{"-"}) {
-        for (const BirthDate& date :
-             DatesOfLines(ReadInput(console, "-", "standard input"), "standard input"))
-            people.push_back(PersonOf(date));
+        dates = DatesOfLines(ReadInput(console, "-", "standard input"), "standard input");
     } else {
         for (const std::string& date : arguments.positional) {
             if (date == "-")
                 throw BadInputAt(arguments.command,
                                  "- reads the dates from standard input and stands alone");
-            people.push_back(PersonOfDate(arguments.command, date));
+            dates.push_back(DateOfArgument(arguments.command, date));
         }
     }
     const auto out = ConsoleOutput(console);
     const auto reading = ReadingFormOf(form, explain);
     reading->begin(*out);
-    for (const DatedPerson& person : people)
-        reading->person(*out, person);
+    for (const BirthDate& date : dates)
+        reading->person(*out, PersonOf(date));
     reading->end(*out);
     out->finish();
 }
@@ -186,8 +185,9 @@ void Match(const Arguments& arguments, Console& console)
 {
     const bool json = OneOf(arguments, {"--json"}) == "--json";
     arguments.expectPositional(2, "needs USER-DATE and PARTNER-DATE");
-    const DatedPerson user = PersonOfDate(arguments.command, arguments.positional[0]);
-    const DatedPerson partner = PersonOfDate(arguments.command, arguments.positional[1]);
+    const DatedPerson user = PersonOf(DateOfArgument(arguments.command, arguments.positional[0]));
+    const DatedPerson partner =
+        PersonOf(DateOfArgument(arguments.command, arguments.positional[1]));
     const auto out = ConsoleOutput(console);
     WriteMatch(*out, user, partner, json, arguments.has("--explain"));
     out->finish();

@@ -71,9 +71,9 @@ DatedPerson PersonOf(const BirthDate& date, std::string name)
     return {std::move(name), date, mmn::ReadingOf(MonthName(date), date.day, date.year)};
 }
 
-DatedPerson PersonOfDate(const std::string& command, const std::string& text)
+BirthDate DateOfArgument(const std::string& command, const std::string& text)
 {
-    return PersonOf(DateAt(text, command));
+    return DateAt(text, command);
 }
 
 std::vector<BirthDate> DatesOfLines(std::string_view text, const std::string& source)

@@ -28,7 +28,7 @@ DatedPerson PersonOf(const BirthDate& date, std::string name = {});
 
 // Each of these throws a Failure naming the problem and where it lies.
 // A date given as an argument of the command.
-DatedPerson PersonOfDate(const std::string& command, const std::string& text);
+BirthDate DateOfArgument(const std::string& command, const std::string& text);
 // The dates of text, one a line, as standard input gives them. A blank line is refused, so
 // that every answer stands for the line of the same number.
 std::vector<BirthDate> DatesOfLines(std::string_view text, const std::string& source);

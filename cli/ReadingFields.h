@@ -31,6 +31,10 @@ struct ReadingField {
     int paragraph = 0;
 };
 
+// The fields that follow from the date itself come first; every later one follows from the
+// place in the count alone, so a form may make them once for each of its 260 places.
+inline constexpr std::size_t FieldsOfTheDate = 1;
+
 extern const std::array<ReadingField, 12> ReadingFields;
 
 // "Dog, tone 9": a person's sign and tone in a few words.

@@ -14,7 +14,9 @@ bool NeedsQuotes(std::string_view text)
     return false;
 }
 
-void AppendField(std::string& out, std::string_view text)
+} // namespace
+
+void AppendCsvField(std::string& out, std::string_view text)
 {
     if (!NeedsQuotes(text)) {
         out += text;
@@ -29,14 +31,12 @@ void AppendField(std::string& out, std::string_view text)
     out += '"';
 }
 
-} // namespace
-
 void AppendCsvRecord(std::string& out, std::span<const std::string_view> fields)
 {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0)
             out += ',';
-        AppendField(out, fields[i]);
+        AppendCsvField(out, fields[i]);
     }
     out += "\r\n";
 }

@@ -11,6 +11,8 @@
 
 namespace kinmatch {
 
+// Appends one field to out, quoted where it needs to be.
+void AppendCsvField(std::string& out, std::string_view field);
 // Appends the fields to out as one record, CR LF included.
 void AppendCsvRecord(std::string& out, std::span<const std::string_view> fields);
 
