@@ -9,8 +9,8 @@
 #include <QAccessibleWidget>
 #include <QDialog>
 #include <QFontDatabase>
-#include <QGuiApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
@@ -348,9 +348,8 @@ void ShowWithoutTakingFocus(QWidget* window)
     constexpr int WindowManagerDecidedMilliseconds = 500;
     QWindow* native = window->windowHandle();
     native->setFlag(Qt::WindowDoesNotAcceptFocus, true);
-    QTimer::singleShot(WindowManagerDecidedMilliseconds, window, [native] {
-        native->setFlag(Qt::WindowDoesNotAcceptFocus, false);
-    });
+    QTimer::singleShot(WindowManagerDecidedMilliseconds, window,
+                       [native] { native->setFlag(Qt::WindowDoesNotAcceptFocus, false); });
 }
 
 void FinishWindow(QWidget* window)
