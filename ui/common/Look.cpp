@@ -1,6 +1,7 @@
 #include "Look.h"
 
 #include "Accessibility.h"
+#include "TitleBar.h"
 
 #include "KinmatchConfig.h"
 #include "UiFontFamily.h"
@@ -375,6 +376,7 @@ void FinishWindow(QWidget* window)
     window->setFixedSize(window->size());
     Centre(window);
     new CentreWithFrame(window);
+    OwnTitleBarWhereQtWouldDrawOne(window);
 }
 
 QString Title()
