@@ -8,7 +8,7 @@ set -u
 build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 launcher=/usr/libexec/at-spi-bus-launcher
-for tool in Xvfb dbus-daemon dbus-send xdpyinfo xdotool xprop openbox; do
+for tool in Xvfb dbus-daemon dbus-send xdpyinfo xdotool xprop xmessage openbox; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 [[ -x $launcher ]] || { echo "SKIP: at-spi2-core is not installed"; exit 77; }
@@ -28,9 +28,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 private_display "$work" 261
 # A window manager, so that keys reach the focused window and windows can be closed as a user
 # closes them.
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 200); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05; done
+start_window_manager openbox --sm-disable
 
 # A session bus of the test's own, and the accessibility bus on it.
 dbus-daemon --session --nofork --nopidfile --address="unix:path=$work/session-bus" >/dev/null 2>&1 &

@@ -16,3 +16,24 @@ private_display() {
     unset QT_QPA_PLATFORM BROWSER WAYLAND_DISPLAY
     for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
 }
+
+# start_window_manager COMMAND...: starts a window manager on the display, adds its id to pids,
+# and returns once it frames new windows (a window it manages has its frame's extents), so that
+# no window of the test is mapped before the manager takes windows over.
+start_window_manager() {
+    "$@" >/dev/null 2>&1 &
+    pids+=($!)
+    local probe
+    for _ in $(seq 200); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break
+        sleep 0.05
+    done
+    xmessage -name kinmatch-probe -timeout 20 "probe" >/dev/null 2>&1 &
+    probe=$!
+    for _ in $(seq 200); do
+        xprop -name kinmatch-probe _NET_FRAME_EXTENTS 2>/dev/null | grep -q = && break
+        sleep 0.05
+    done
+    kill "$probe" 2>/dev/null
+    wait "$probe" 2>/dev/null
+}

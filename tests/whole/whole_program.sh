@@ -8,7 +8,7 @@
 set -u
 build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-for tool in Xvfb xdotool xwininfo xprop openbox; do
+for tool in Xvfb xdotool xwininfo xprop xmessage openbox; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 source "$here/cups.sh"
@@ -29,11 +29,7 @@ step() { echo "-- $*"; }
 # A display, a window manager, a home and a lock of the test's own, and a browser that only
 # writes down addresses.
 private_display "$work" 200
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-# Openbox names itself on the root window once it manages windows.
-for _ in $(seq 200); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05; done
-sleep 0.2
+start_window_manager openbox --sm-disable
 printing=yes
 private_cups "$work/cups" || { echo "note: no private CUPS; the printing step is skipped"; printing=""; }
 

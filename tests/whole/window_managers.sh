@@ -75,11 +75,8 @@ above() {
 
 for manager in "${managers[@]}"; do
     private_display "$work/$manager" 330
-    "$manager" >/dev/null 2>&1 &
-    wm=$!
-    pids+=($wm)
-    for _ in $(seq 200); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05; done
-    sleep 0.5
+    start_window_manager "$manager"
+    wm=${pids[-1]}
     # Another program, whose window lies under ours.
     xmessage -center "another program" >/dev/null 2>&1 &
     other_pid=$!

@@ -11,7 +11,7 @@ build=$(cd "$1" && pwd)
 qt=$2
 linux_cli=$3
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-for tool in wine wineserver winepath Xvfb xdotool xprop openbox python3; do
+for tool in wine wineserver winepath Xvfb xdotool xprop xmessage openbox python3; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 source "$here/../whole/display.sh"
@@ -29,9 +29,7 @@ fail() { echo "FAIL: $*"; exit 1; }
 step() { echo "-- $*"; }
 
 private_display "$work" 300
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 200); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05; done
+start_window_manager openbox --sm-disable
 # A prefix of the test's own; wine's web and .NET runtimes are not wanted (nor offered).
 export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
 wineboot --init >/dev/null 2>&1
