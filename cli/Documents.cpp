@@ -149,14 +149,8 @@ constexpr std::size_t ShortNameCharacters = 24;
 
 std::string Shortened(std::string_view text)
 {
-    std::size_t end = 0;
-    std::size_t characters = 0;
-    while (end < text.size() && characters < ShortNameCharacters) {
-        kinmatch::NextCharacter(text, end);
-        ++characters;
-    }
-    return end < text.size() ? std::string(text.substr(0, end)) + "\xE2\x80\xA6"
-                             : std::string(text);
+    const std::string_view shown = kinmatch::FirstCharacters(text, ShortNameCharacters);
+    return std::string(shown) + (shown.size() < text.size() ? "\xE2\x80\xA6" : "");
 }
 
 std::string PersonSection(const DatedPerson& person)

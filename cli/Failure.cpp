@@ -32,14 +32,8 @@ Failure CannotWrite(std::string where, std::string cause)
 
 std::string Quoted(std::string_view text)
 {
-    std::size_t end = 0;
-    std::size_t characters = 0;
-    while (end < text.size() && characters < QuotedCharacters) {
-        kinmatch::NextCharacter(text, end);
-        ++characters;
-    }
-    const bool cut = end < text.size();
-    return "'" + kinmatch::VisibleControls(text.substr(0, end)) + (cut ? "...'" : "'");
+    const std::string_view shown = kinmatch::FirstCharacters(text, QuotedCharacters);
+    return "'" + kinmatch::VisibleControls(shown) + (shown.size() < text.size() ? "...'" : "'");
 }
 
 } // namespace kinmatch_cli

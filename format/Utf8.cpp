@@ -45,6 +45,14 @@ std::size_t CharacterCount(std::string_view text)
     return count;
 }
 
+std::string_view FirstCharacters(std::string_view text, std::size_t count)
+{
+    std::size_t end = 0;
+    for (std::size_t taken = 0; end < text.size() && taken < count; ++taken)
+        NextCharacter(text, end);
+    return text.substr(0, end);
+}
+
 bool IsUtf8(std::string_view text)
 {
     for (std::size_t pos = 0; pos < text.size();)

@@ -16,6 +16,8 @@ char32_t NextCharacter(std::string_view text, std::size_t& pos);
 void AppendUtf8(std::string& out, char32_t character);
 // The number of characters, a broken sequence's byte counting as one.
 std::size_t CharacterCount(std::string_view text);
+// The text's first count characters (all of it when it is shorter).
+std::string_view FirstCharacters(std::string_view text, std::size_t count);
 // True when the whole text is well-formed UTF-8.
 bool IsUtf8(std::string_view text);
 

@@ -1,5 +1,6 @@
 # A private X display for a test, with a home, a config folder and a runtime folder of the
-# test's own, and a browser that only writes down the addresses it is handed (in FOLDER/opened).
+# test's own, and a browser that only writes down the addresses it is handed (in FOLDER/opened);
+# a window manager on it; and the steps by which tests find windows and type into them.
 # Source it, then: private_display FOLDER FIRST-DISPLAY-NUMBER; the Xvfb's id is added to pids.
 
 private_display() {
@@ -36,4 +37,45 @@ start_window_manager() {
     done
     kill "$probe" 2>/dev/null
     wait "$probe" 2>/dev/null
+}
+
+# window TITLE-REGEX [WIDTH]: the id of a visible window of that title (and width), waiting up to
+# window_wait seconds (10 unless set).
+window() {
+    local id
+    for _ in $(seq $((${window_wait:-10} * 20))); do
+        for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+            if [[ -z ${2:-} ]] || xdotool getwindowgeometry "$id" 2>/dev/null | grep -q "Geometry: $2x"; then
+                echo "$id"
+                return 0
+            fi
+        done
+        sleep 0.05
+    done
+    return 1
+}
+# viewable ID: the window is mapped.
+viewable() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+# gone ID: the window is closed within 10 s.
+gone() {
+    for _ in $(seq 200); do xdotool getwindowname "$1" >/dev/null 2>&1 || return 0; sleep 0.05; done
+    return 1
+}
+# keys ID KEY...: the keys, typed into the window once it is active and has the focus (the
+# second also for a window that asks the window manager for none, as the support window does
+# for a moment).
+keys() {
+    local id=$1
+    shift
+    xdotool windowactivate "$id" >/dev/null 2>&1
+    xdotool windowfocus --sync "$id" >/dev/null 2>&1
+    xdotool key --delay 80 "$@"
+}
+# ended PID: waits up to window_wait seconds for the process to end; sets status to its status.
+ended() {
+    for _ in $(seq $((${window_wait:-10} * 20))); do
+        kill -0 "$1" 2>/dev/null || { wait "$1"; status=$?; return 0; }
+        sleep 0.05
+    done
+    return 1
 }

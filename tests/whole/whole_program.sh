@@ -33,25 +33,6 @@ start_window_manager openbox --sm-disable
 printing=yes
 private_cups "$work/cups" || { echo "note: no private CUPS; the printing step is skipped"; printing=""; }
 
-# window TITLE-REGEX [WIDTH]: the id of a visible window, waiting up to 10 s.
-window() {
-    for _ in $(seq 200); do
-        for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
-            if [[ -z ${2:-} ]] || xdotool getwindowgeometry "$id" | grep -q "Geometry: $2x"; then
-                echo "$id"
-                return 0
-            fi
-        done
-        sleep 0.05
-    done
-    return 1
-}
-viewable() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
-keys() { local id=$1; shift; xdotool windowfocus --sync "$id" 2>/dev/null; xdotool key --delay 60 "$@"; }
-ended() { # ended PID: waits up to 10 s and sets status
-    for _ in $(seq 200); do kill -0 "$1" 2>/dev/null || { wait "$1"; status=$?; return 0; }; sleep 0.05; done
-    return 1
-}
 start() { # start LOG ARGS...: the program in the background; sets started
     local log=$1; shift
     "$build/kinmatch" "$@" >"$work/$log" 2>&1 &

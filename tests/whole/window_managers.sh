@@ -28,16 +28,6 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-window() { # window TITLE-REGEX WIDTH: the id of a visible window, waiting up to 10 s
-    for _ in $(seq 200); do
-        for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
-            xdotool getwindowgeometry "$id" 2>/dev/null | grep -q "Geometry: $2x" && { echo "$id"; return 0; }
-        done
-        sleep 0.05
-    done
-    return 1
-}
-keys() { local id=$1; shift; xdotool windowactivate --sync "$id" >/dev/null 2>&1; xdotool key --delay 60 "$@"; }
 # centred ID: the window with its frame lies centred within 3 pixels on the screen's work area
 # (the screen less the window manager's panels, such as icewm's task bar).
 centred() {

@@ -30,6 +30,8 @@ step() { echo "-- $*"; }
 
 private_display "$work" 300
 start_window_manager openbox --sm-disable
+# Wine takes its time to start a program.
+window_wait=20
 # A prefix of the test's own; wine's web and .NET runtimes are not wanted (nor offered).
 export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
 wineboot --init >/dev/null 2>&1
@@ -40,27 +42,6 @@ reg_value() { # reg_value KEY NAME: the value's data, or nothing; NAME "(Default
     local which=(/v "$2")
     [[ $2 == "(Default)" ]] && which=(/ve)
     wine reg query "$1" "${which[@]}" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z]* *//p"
-}
-window() { # window TITLE-REGEX [WIDTH]: the id of a visible window, waiting up to 20 s
-    for _ in $(seq 400); do
-        for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
-            if [[ -z ${2:-} ]] || xdotool getwindowgeometry "$id" 2>/dev/null | grep -q "Geometry: $2x"; then
-                echo "$id"
-                return 0
-            fi
-        done
-        sleep 0.05
-    done
-    return 1
-}
-gone() { # gone ID: the window is closed within 10 s
-    for _ in $(seq 200); do xdotool getwindowname "$1" >/dev/null 2>&1 || return 0; sleep 0.05; done
-    return 1
-}
-keys() { local id=$1; shift; xdotool windowactivate --sync "$id" >/dev/null 2>&1; xdotool key --delay 80 "$@"; }
-ended() { # ended PID: waits up to 20 s and sets status
-    for _ in $(seq 400); do kill -0 "$1" 2>/dev/null || { wait "$1"; status=$?; return 0; }; sleep 0.05; done
-    return 1
 }
 
 step "the installer installs silently, for this user alone"
