@@ -60,10 +60,9 @@ JsonObject WorkingJson(const DatedPerson& person)
         .add("KinIndex", working.KinIndex);
 }
 
-// The person's fields of the given form as one JSON object.
-JsonObject FieldsJson(const DatedPerson& person, FieldForm form)
+// The person's fields of the given form added to a JSON object.
+JsonObject FieldsJson(const DatedPerson& person, FieldForm form, JsonObject json = {})
 {
-    JsonObject json;
     for (const ReadingField& field : ReadingFields) {
         if (!(field.forms & form))
             continue;
@@ -170,12 +169,8 @@ public:
     {
         out << "{\"people\": [\n";
         for (std::size_t i = 0; i < people.size(); ++i) {
-            JsonObject person = JsonObject().add("Name", people[i].name);
-            for (const ReadingField& field : ReadingFields)
-                if (field.forms & InSign)
-                    field.number ? person.addRaw(field.key, field.data(people[i]))
-                                 : person.add(field.key, field.data(people[i]));
-            out << (i > 0 ? ",\n" : "") << person.str();
+            out << (i > 0 ? ",\n" : "")
+                << FieldsJson(people[i], InSign, JsonObject().add("Name", people[i].name)).str();
         }
         out << "\n], \"pairs\": [\n";
     }
