@@ -23,9 +23,8 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
 
-private_display "$work" 261
+private_display "$work"
 # A window manager, so that keys reach the focused window and windows can be closed as a user
 # closes them.
 start_window_manager openbox --sm-disable

@@ -1,42 +1,68 @@
 # A private X display for a test, with a home, a config folder and a runtime folder of the
 # test's own, and a browser that only writes down the addresses it is handed (in FOLDER/opened);
 # a window manager on it; and the steps by which tests find windows and type into them.
-# Source it, then: private_display FOLDER FIRST-DISPLAY-NUMBER; the Xvfb's id is added to pids.
+# Source it, then: private_display FOLDER; the Xvfb's id is added to pids.
 
-private_display() {
-    local folder=$1 n
-    for n in $(seq "$2" $(($2 + 60))); do [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] || break; done
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    pids+=($!)
-    export DISPLAY=":$n" HOME=$folder/home XDG_CONFIG_HOME=$folder/home/.config
-    export XDG_RUNTIME_DIR=$folder/run
-    mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$folder/bin" && chmod 700 "$XDG_RUNTIME_DIR"
-    printf '#!/bin/sh\necho "$@" >> %s/opened\n' "$folder" >"$folder/bin/xdg-open"
-    chmod +x "$folder/bin/xdg-open"
-    export PATH=$folder/bin:$PATH
-    unset QT_QPA_PLATFORM BROWSER WAYLAND_DISPLAY
-    for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+# fail MESSAGE: the test fails, saying what is on the display (and whether its window manager
+# is still there) for the one who reads the log of a failed run.
+fail() {
+    echo "FAIL: $*"
+    if [[ -n ${window_manager:-} ]] && ! kill -0 "$window_manager" 2>/dev/null; then
+        echo "   the window manager has gone: $(tail -n 5 "$display_folder/window-manager.log")"
+    fi
+    if [[ -n ${DISPLAY:-} ]]; then
+        local id
+        for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+            echo "   on the display: '$(xdotool getwindowname "$id" 2>/dev/null)'" \
+                "$(xdotool getwindowgeometry "$id" 2>/dev/null | sed -n 's/ *Geometry: //p')"
+        done
+    fi
+    exit 1
 }
 
-# start_window_manager COMMAND...: starts a window manager on the display, adds its id to pids,
-# and returns once it frames new windows (a window it manages has its frame's extents), so that
-# no window of the test is mapped before the manager takes windows over.
-start_window_manager() {
-    "$@" >/dev/null 2>&1 &
+private_display() {
+    display_folder=$1
+    mkdir -p "$display_folder"
+    # Xvfb picks the first display it can listen on and names it once it accepts clients: no
+    # other server takes that display between a look and a start, and a display held only by
+    # its abstract socket (another container's, on a shared network) is passed over.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_folder/display" >/dev/null 2>&1 &
     pids+=($!)
-    local probe
-    for _ in $(seq 200); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break
+    for _ in $(seq 600); do [[ -s $display_folder/display ]] && break; sleep 0.05; done
+    [[ -s $display_folder/display ]] || fail "Xvfb did not start"
+    export DISPLAY=":$(head -n 1 "$display_folder/display")" HOME=$display_folder/home
+    export XDG_CONFIG_HOME=$HOME/.config XDG_RUNTIME_DIR=$display_folder/run
+    mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$display_folder/bin" && chmod 700 "$XDG_RUNTIME_DIR"
+    printf '#!/bin/sh\necho "$@" >> %s/opened\n' "$display_folder" >"$display_folder/bin/xdg-open"
+    chmod +x "$display_folder/bin/xdg-open"
+    export PATH=$display_folder/bin:$PATH
+    unset QT_QPA_PLATFORM BROWSER WAYLAND_DISPLAY
+}
+
+# start_window_manager COMMAND...: starts a window manager on the display (its id in pids and
+# in window_manager) and returns once it frames new windows (a window it manages has its
+# frame's extents), so that no window of the test is mapped before the manager takes windows
+# over. A manager that does not come up fails the test rather than leave it to go on without one.
+start_window_manager() {
+    "$@" >"$display_folder/window-manager.log" 2>&1 &
+    window_manager=$!
+    pids+=($window_manager)
+    local probe framed=
+    for _ in $(seq 600); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+        # A manager that finds another one on the display leaves.
+        kill -0 "$window_manager" 2>/dev/null || fail "the window manager ($1) did not start"
         sleep 0.05
     done
-    xmessage -name kinmatch-probe -timeout 20 "probe" >/dev/null 2>&1 &
+    xmessage -name kinmatch-probe -timeout 30 "probe" >/dev/null 2>&1 &
     probe=$!
-    for _ in $(seq 200); do
-        xprop -name kinmatch-probe _NET_FRAME_EXTENTS 2>/dev/null | grep -q = && break
+    for _ in $(seq 600); do
+        xprop -name kinmatch-probe _NET_FRAME_EXTENTS 2>/dev/null | grep -q = && { framed=1; break; }
         sleep 0.05
     done
     kill "$probe" 2>/dev/null
     wait "$probe" 2>/dev/null
+    [[ -n $framed ]] || fail "the window manager ($1) frames no window"
 }
 
 # window TITLE-REGEX [WIDTH]: the id of a visible window of that title (and width), waiting up to

@@ -23,12 +23,11 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
 step() { echo "-- $*"; }
 
 # A display, a window manager, a home and a lock of the test's own, and a browser that only
 # writes down addresses.
-private_display "$work" 200
+private_display "$work"
 start_window_manager openbox --sm-disable
 printing=yes
 private_cups "$work/cups" || { echo "note: no private CUPS; the printing step is skipped"; printing=""; }

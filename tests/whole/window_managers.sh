@@ -26,7 +26,6 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
 
 # centred ID: the window with its frame lies centred within 3 pixels on the screen's work area
 # (the screen less the window manager's panels, such as icewm's task bar).
@@ -64,9 +63,8 @@ above() {
 }
 
 for manager in "${managers[@]}"; do
-    private_display "$work/$manager" 330
+    private_display "$work/$manager"
     start_window_manager "$manager"
-    wm=${pids[-1]}
     # Another program, whose window lies under ours.
     xmessage -center "another program" >/dev/null 2>&1 &
     other_pid=$!
@@ -106,7 +104,7 @@ for manager in "${managers[@]}"; do
         kill -0 "$program" 2>/dev/null && fail "$manager, run $run: the program did not end"
     done
     echo "   $manager: $runs runs right"
-    kill "$other_pid" "$wm" 2>/dev/null
-    wait "$other_pid" "$wm" 2>/dev/null
+    kill "$other_pid" "$window_manager" 2>/dev/null
+    wait "$other_pid" "$window_manager" 2>/dev/null
 done
 echo "1 passed, 0 failed"

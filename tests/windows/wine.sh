@@ -25,10 +25,9 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
 step() { echo "-- $*"; }
 
-private_display "$work" 300
+private_display "$work"
 start_window_manager openbox --sm-disable
 # Wine takes its time to start a program.
 window_wait=20
