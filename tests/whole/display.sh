@@ -27,10 +27,11 @@ private_display() {
     # other server takes that display between a look and a start, and a display held only by
     # its abstract socket (another container's, on a shared network) is passed over.
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_folder/display" >/dev/null 2>&1 &
-    pids+=($!)
+    pids+=("$!")
     for _ in $(seq 600); do [[ -s $display_folder/display ]] && break; sleep 0.05; done
     [[ -s $display_folder/display ]] || fail "Xvfb did not start"
-    export DISPLAY=":$(head -n 1 "$display_folder/display")" HOME=$display_folder/home
+    DISPLAY=":$(head -n 1 "$display_folder/display")"
+    export DISPLAY HOME=$display_folder/home
     export XDG_CONFIG_HOME=$HOME/.config XDG_RUNTIME_DIR=$display_folder/run
     mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$display_folder/bin" && chmod 700 "$XDG_RUNTIME_DIR"
     printf '#!/bin/sh\necho "$@" >> %s/opened\n' "$display_folder" >"$display_folder/bin/xdg-open"
@@ -46,7 +47,7 @@ private_display() {
 start_window_manager() {
     "$@" >"$display_folder/window-manager.log" 2>&1 &
     window_manager=$!
-    pids+=($window_manager)
+    pids+=("$window_manager")
     local probe framed=
     for _ in $(seq 600); do
         xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
