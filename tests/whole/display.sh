@@ -43,27 +43,34 @@ private_display() {
 # start_window_manager COMMAND...: starts a window manager on the display (its id in pids and
 # in window_manager) and returns once it frames new windows (a window it manages has its
 # frame's extents), so that no window of the test is mapped before the manager takes windows
-# over. A manager that does not come up fails the test rather than leave it to go on without one.
+# over. A manager that leaves or frames nothing is started again, twice at most; the test fails
+# rather than go on without one.
 start_window_manager() {
-    "$@" >"$display_folder/window-manager.log" 2>&1 &
-    window_manager=$!
-    pids+=("$window_manager")
-    local probe framed=
-    for _ in $(seq 600); do
+    for _ in 1 2 3; do
+        "$@" >>"$display_folder/window-manager.log" 2>&1 &
+        window_manager=$!
+        pids+=("$window_manager")
+        window_manager_frames && return 0
+        kill "$window_manager" 2>/dev/null
+    done
+    fail "the window manager ($1) does not come up"
+}
+window_manager_frames() {
+    local probe framed=1
+    for _ in $(seq 400); do
         xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
-        # A manager that finds another one on the display leaves.
-        kill -0 "$window_manager" 2>/dev/null || fail "the window manager ($1) did not start"
+        kill -0 "$window_manager" 2>/dev/null || return 1
         sleep 0.05
     done
     xmessage -name kinmatch-probe -timeout 30 "probe" >/dev/null 2>&1 &
     probe=$!
-    for _ in $(seq 600); do
-        xprop -name kinmatch-probe _NET_FRAME_EXTENTS 2>/dev/null | grep -q = && { framed=1; break; }
+    for _ in $(seq 400); do
+        xprop -name kinmatch-probe _NET_FRAME_EXTENTS 2>/dev/null | grep -q = && { framed=0; break; }
         sleep 0.05
     done
     kill "$probe" 2>/dev/null
     wait "$probe" 2>/dev/null
-    [[ -n $framed ]] || fail "the window manager ($1) frames no window"
+    return "$framed"
 }
 
 # window TITLE-REGEX [WIDTH]: the id of a visible window of that title (and width), waiting up to
