@@ -1,5 +1,6 @@
 #include "Files.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -30,6 +31,28 @@ std::pair<std::string, std::string> SplitPath(const std::string& path)
     if (slash == std::string::npos)
         return {"", path};
     return {path.substr(0, slash + 1), path.substr(slash + 1)};
+}
+
+// Reads at most limit bytes through read(into, room), which answers how many it read, 0 at the
+// end. One byte past the limit tells a file of exactly the limit from a larger one; growing as
+// the bytes arrive keeps a small input small.
+template <typename Read> FileContents ReadLimited(std::size_t limit, Read read)
+{
+    FileContents contents;
+    std::size_t filled = 0;
+    const std::size_t wanted = limit + 1;
+    while (filled < wanted) {
+        if (contents.bytes.size() == filled)
+            contents.bytes.resize(std::min(wanted, std::max<std::size_t>(filled * 2, 64 * 1024)));
+        const std::size_t got =
+            read(contents.bytes.data() + filled, contents.bytes.size() - filled);
+        if (got == 0)
+            break;
+        filled += got;
+    }
+    contents.whole = filled <= limit;
+    contents.bytes.resize(std::min(filled, limit));
+    return contents;
 }
 
 #ifdef _WIN32
@@ -88,24 +111,15 @@ void WriteHandle(HANDLE handle, std::string_view bytes)
 
 FileContents ReadHandle(HANDLE handle, std::size_t limit)
 {
-    FileContents contents;
-    contents.bytes.resize(limit + 1);
-    std::size_t filled = 0;
-    while (filled < contents.bytes.size()) {
+    return ReadLimited(limit, [handle](char* into, std::size_t room) -> std::size_t {
         DWORD got = 0;
-        const DWORD chunk = DWORD(std::min<std::size_t>(contents.bytes.size() - filled, 1u << 20));
-        if (!ReadFile(handle, contents.bytes.data() + filled, chunk, &got, nullptr)) {
+        if (!ReadFile(handle, into, DWORD(std::min<std::size_t>(room, 1u << 20)), &got, nullptr)) {
             if (GetLastError() == ERROR_BROKEN_PIPE) // the writer has finished
-                break;
+                return 0;
             ThrowLastError();
         }
-        if (got == 0)
-            break;
-        filled += got;
-    }
-    contents.whole = filled <= limit;
-    contents.bytes.resize(std::min(filled, limit));
-    return contents;
+        return got;
+    });
 }
 
 #else
@@ -130,28 +144,15 @@ void WriteDescriptor(int fd, std::string_view bytes)
 
 FileContents ReadDescriptor(int fd, std::size_t limit)
 {
-    FileContents contents;
-    // One byte past the limit tells a file of exactly the limit from a larger one; growing as
-    // the bytes arrive keeps a small input small.
-    std::size_t filled = 0;
-    const std::size_t wanted = limit + 1;
-    while (filled < wanted) {
-        if (contents.bytes.size() == filled)
-            contents.bytes.resize(std::min(wanted, std::max<std::size_t>(filled * 2, 64 * 1024)));
-        const ssize_t got =
-            ::read(fd, contents.bytes.data() + filled, contents.bytes.size() - filled);
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            ThrowErrno();
+    return ReadLimited(limit, [fd](char* into, std::size_t room) -> std::size_t {
+        for (;;) {
+            const ssize_t got = ::read(fd, into, room);
+            if (got >= 0)
+                return std::size_t(got);
+            if (errno != EINTR)
+                ThrowErrno();
         }
-        if (got == 0)
-            break;
-        filled += std::size_t(got);
-    }
-    contents.whole = filled <= limit;
-    contents.bytes.resize(std::min(filled, limit));
-    return contents;
+    });
 }
 
 #endif

@@ -4,7 +4,8 @@
 
 #include <QDir>
 #include <QStandardPaths>
-#include <QStringDecoder>
+
+#include <algorithm>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -30,6 +31,19 @@ int HexValue(char c)
 char HexDigit(uint value)
 {
     return "0123456789ABCDEF"[value & 15];
+}
+
+// Qt's settings read a text that begins with "@" as a variant unless its "@" is doubled; a
+// stored "@@..." is that text, any other "@..." is kept as it stands.
+QString EscapedAt(const QString& text)
+{
+    return text.startsWith(u'@') ? u'@' + text : text;
+}
+QString UnescapedAt(QString stored)
+{
+    if (stored.startsWith(QLatin1String("@@")))
+        stored.remove(0, 1);
+    return stored;
 }
 
 #ifndef Q_OS_WIN
@@ -118,8 +132,7 @@ QString IniKeyText(QByteArrayView key)
 
 QByteArray IniValue(const QString& value)
 {
-    // As Qt writes a plain text: a leading "@" doubled, so that it is never read as a variant.
-    const QString text = value.startsWith(u'@') ? u'@' + value : value;
+    const QString text = EscapedAt(value);
     QByteArray result;
     bool needsQuotes = false;
     bool escapeNextIfDigit = false;
@@ -225,11 +238,7 @@ QString IniValueText(QByteArrayView value)
     }
     if (!wasQuoted)
         bytes.truncate(keep);
-    QString text = QString::fromUtf8(bytes);
-    // "@@" is Qt's escape for a text that begins with "@"; any other "@..." stays as it is.
-    if (text.startsWith(QLatin1String("@@")))
-        text.remove(0, 1);
-    return text;
+    return UnescapedAt(QString::fromUtf8(bytes));
 }
 
 #ifdef Q_OS_WIN
@@ -269,11 +278,7 @@ QString SettingsStore::read(const QString& section, const QString& key) const
                      nullptr, text.data(), &size) != ERROR_SUCCESS)
         return {};
     text.resize(wcsnlen(text.c_str(), text.size()));
-    QString value = QString::fromStdWString(text);
-    // "@@" is Qt's escape for a text that begins with "@"; any other "@..." stays as it is.
-    if (value.startsWith(QLatin1String("@@")))
-        value.remove(0, 1);
-    return value;
+    return UnescapedAt(QString::fromStdWString(text));
 }
 
 bool SettingsStore::write(const QString& section, const QString& key, const QString& value)
@@ -283,7 +288,7 @@ bool SettingsStore::write(const QString& section, const QString& key, const QStr
     if (RegCreateKeyExW(HKEY_CURRENT_USER, place.key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
                         &handle, nullptr) != ERROR_SUCCESS)
         return false;
-    const std::wstring text = (value.startsWith(u'@') ? u'@' + value : value).toStdWString();
+    const std::wstring text = EscapedAt(value).toStdWString();
     const LONG result = RegSetValueExW(handle, place.name.c_str(), 0, REG_SZ,
                                        reinterpret_cast<const BYTE*>(text.c_str()),
                                        DWORD((text.size() + 1) * sizeof(wchar_t)));
@@ -318,26 +323,25 @@ bool SettingsStore::write(const QString& section, const QString& key, const QStr
         return false;
     QList<IniLine> lines = ParseIni(ReadRegularFile(filePath_, SettingsReadLimit).value_or(""));
     const QByteArray written = IniKey(key) + '=' + IniValue(value);
-    // Replaces the key where it is, or adds it at the end of its section, or in a new section.
-    qsizetype at = -1;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (lines[i].section != section)
-            continue;
-        if (lines[i].key == key) {
-            lines[i].text = written;
-            at = -2;
-            break;
+    const auto existing = std::find_if(lines.begin(), lines.end(), [&](const IniLine& line) {
+        return line.section == section && line.key == key;
+    });
+    if (existing != lines.end()) {
+        existing->text = written;
+    } else {
+        // After the last line of its section that is not blank, or in a new section at the end.
+        qsizetype after = -1;
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            if (lines[i].section == section && !lines[i].text.trimmed().isEmpty())
+                after = i + 1;
+        if (after >= 0) {
+            lines.insert(after, {written, section, key});
+        } else {
+            if (!lines.isEmpty())
+                lines.append({QByteArray(), {}, {}});
+            lines.append({'[' + IniKey(section) + ']', section, {}});
+            lines.append({written, section, key});
         }
-        if (!lines[i].text.trimmed().isEmpty())
-            at = i + 1;
-    }
-    if (at == -1) {
-        if (!lines.isEmpty())
-            lines.append({QByteArray(), {}, {}});
-        lines.append({'[' + IniKey(section) + ']', section, {}});
-        lines.append({written, section, key});
-    } else if (at >= 0) {
-        lines.insert(at, {written, section, key});
     }
     QByteArray file;
     for (const IniLine& line : lines)

@@ -9,27 +9,10 @@ import time
 import pyatspi
 from gi.repository import GLib
 
+from atspi_tree import application, walk
+
 opened_log = sys.argv[1]
 problems = []
-
-
-def walk(node):
-    yield node
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        if child is not None:
-            yield from walk(child)
-
-
-def application(name):
-    for _ in range(200):
-        desktop = pyatspi.Registry.getDesktop(0)
-        for i in range(desktop.childCount):
-            app = desktop.getChildAtIndex(i)
-            if app is not None and app.name == name:
-                return app
-        time.sleep(0.1)
-    sys.exit(f"no application {name} on the accessibility bus")
 
 
 def window(app, width):
@@ -122,6 +105,17 @@ def dialog(app, title=None):
     return None
 
 
+def modal_dialog(what, how):
+    """The program's dialog that HOW opened, which must be announced as modal; None where none
+    opened. Either fault is a problem."""
+    found = dialog(app, "Kinmatch v1.10")
+    if found is None:
+        problems.append(f"{how} showed no {what}")
+    elif not found.getState().contains(pyatspi.STATE_MODAL):
+        problems.append(f"the {what} is not announced as modal")
+    return found
+
+
 def opened():
     try:
         return open(opened_log).read().split()
@@ -190,12 +184,8 @@ focus_comes_first(partner.name, "Shift+Tab")
 
 # The about window: a modal dialog whose separator is a separator.
 keys("alt+h", "a")
-about = dialog(app, "Kinmatch v1.10")
-if about is None:
-    problems.append("Help > About showed no window")
-else:
-    if not about.getState().contains(pyatspi.STATE_MODAL):
-        problems.append("the about window is not announced as modal")
+about = modal_dialog("about window", "Help > About")
+if about is not None:
     kinds = [node.getRoleName() for node in walk(about)]
     if "separator" not in kinds or "frame" in kinds[1:]:
         problems.append(f"the about window's line is not a separator: {kinds}")
@@ -230,12 +220,8 @@ if missing:
 # The report: a modal dialog whose text has a caret that the keyboard moves, read-only.
 save = find(result, pyatspi.ROLE_PUSH_BUTTON, "Save")
 click(save)
-report = dialog(app, "Kinmatch v1.10")
-if report is None:
-    problems.append("Save showed no report window")
-else:
-    if not report.getState().contains(pyatspi.STATE_MODAL):
-        problems.append("the report window is not announced as modal")
+report = modal_dialog("report window", "Save")
+if report is not None:
     text = find(report, pyatspi.ROLE_TEXT) or find(report, pyatspi.ROLE_DOCUMENT_TEXT)
     if text is None:
         problems.append("the report holds no text")

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The windows as a screen reader meets them: the real kinmatch on a private Xvfb display,
-# speaking to a private AT-SPI bus on a private session bus, walked by accessibility.py.
+# speaking to a private AT-SPI bus on a private session bus, walked by accessibility.py (and on
+# Wayland by wayland_title_bar.py).
 #   accessibility.sh BUILD_DIR
 # Skips (exit 77) where Xvfb, dbus-daemon, at-spi2-core or python3-pyatspi is missing. It stops
 # only the processes it started, by their ids.
@@ -15,14 +16,9 @@ done
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
 
 source "$here/display.sh"
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
+test_folder
+# The walks share a module of their own; they leave no compiled copy of it in the sources.
+export PYTHONDONTWRITEBYTECODE=1
 
 private_display "$work"
 # A window manager, so that keys reach the focused window and windows can be closed as a user
@@ -61,33 +57,8 @@ if command -v weston >/dev/null && ls /usr/lib/*/qt6/plugins/platforms/libqwayla
     (unset DISPLAY; WAYLAND_DISPLAY=wayland-a11y QT_QPA_PLATFORM=wayland \
         QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 exec "$build/kinmatch") >"$work/wayland.log" 2>&1 &
     pids+=($!)
-    report=$(timeout 60 /usr/bin/python3 - <<'PY' 2>&1
-import sys, time
-import pyatspi
-for _ in range(200):
-    desktop = pyatspi.Registry.getDesktop(0)
-    apps = [desktop.getChildAtIndex(i) for i in range(desktop.childCount)]
-    frames = [app.getChildAtIndex(i) for app in apps if app is not None and app.name == "kinmatch"
-              for i in range(app.childCount)]
-    buttons = []
-    def walk(node):
-        yield node
-        for i in range(node.childCount):
-            child = node.getChildAtIndex(i)
-            if child is not None:
-                yield from walk(child)
-    for frame in frames:
-        if frame is not None:
-            buttons += [n.name for n in walk(frame) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON]
-    if "Close" in buttons:
-        break
-    time.sleep(0.1)
-if "Minimize" not in buttons or "Close" not in buttons:
-    print(f"on Wayland the main window has no title bar of its own: {buttons}")
-if "Maximize" in buttons:
-    print("on Wayland the title bar offers to maximize")
-PY
-) || fail "the Wayland walk stopped: $report"
+    report=$(timeout 60 /usr/bin/python3 "$here/wayland_title_bar.py" 2>&1) ||
+        fail "the Wayland walk stopped: $report"
     [[ -z $report ]] || fail "$report"
 else
     echo "note: weston or qt6-wayland is not installed; the Wayland title bar is not checked"

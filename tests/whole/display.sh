@@ -1,7 +1,26 @@
-# A private X display for a test, with a home, a config folder and a runtime folder of the
-# test's own, and a browser that only writes down the addresses it is handed (in FOLDER/opened);
-# a window manager on it; and the steps by which tests find windows and type into them.
-# Source it, then: private_display FOLDER; the Xvfb's id is added to pids.
+# A folder of the test's own; a private X display for a test, with a home, a config folder and a
+# runtime folder of the test's own, and a browser that only writes down the addresses it is
+# handed (in FOLDER/opened); a window manager on it; and the steps by which tests find windows
+# and type into them.
+# Source it, then: test_folder; private_display "$work"; the Xvfb's id is added to pids.
+
+# test_folder [COMMAND...]: work, a folder of the test's own, and pids, for the processes the test
+# starts. At the test's end COMMAND runs (a stopping of the test's own), every process in pids is
+# stopped by its id, and the folder is removed.
+test_folder() {
+    work=$(mktemp -d)
+    pids=()
+    at_end=("$@")
+    trap end_test EXIT
+}
+end_test() {
+    ((${#at_end[@]} == 0)) || "${at_end[@]}"
+    local pid
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+step() { echo "-- $*"; }
 
 # fail MESSAGE: the test fails, saying what is on the display (and whether its window manager
 # is still there) for the one who reads the log of a failed run.
@@ -104,6 +123,16 @@ keys() {
     xdotool windowactivate "$id" >/dev/null 2>&1
     xdotool windowfocus --sync "$id" >/dev/null 2>&1
     xdotool key --delay 80 "$@"
+}
+# generate_reading MAIN-ID: types Ann and Bob into the main window's name boxes and presses
+# Alt+G.
+generate_reading() {
+    xdotool windowactivate "$1" >/dev/null 2>&1
+    xdotool windowfocus --sync "$1"
+    xdotool type --delay 40 "Ann"
+    xdotool key --delay 80 Tab Tab Tab Tab Tab Tab
+    xdotool type --delay 40 "Bob"
+    xdotool key alt+g
 }
 # ended PID: waits up to window_wait seconds for the process to end; sets status to its status.
 ended() {

@@ -14,16 +14,7 @@ done
 source "$here/cups.sh"
 source "$here/display.sh"
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-    private_cups_stop
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-step() { echo "-- $*"; }
+test_folder private_cups_stop
 
 # A display, a window manager, a home and a lock of the test's own, and a browser that only
 # writes down addresses.
@@ -91,11 +82,7 @@ for _ in $(seq 100); do [[ -s $work/opened ]] && break; sleep 0.05; done
     fail "the browser got '$(cat "$work/opened" 2>/dev/null)'"
 
 step "names and Alt+G show the result window"
-xdotool windowfocus --sync "$main"
-xdotool type --delay 20 "Ann"
-xdotool key --delay 40 Tab Tab Tab Tab Tab Tab
-xdotool type --delay 20 "Bob"
-xdotool key alt+g
+generate_reading "$main"
 result=$(window '^Kinmatch v1\.10$' 656) || fail "no result window"
 for _ in $(seq 100); do viewable "$main" || break; sleep 0.05; done
 viewable "$main" && fail "the main window is still shown"
@@ -234,11 +221,7 @@ for _ in $(seq 100); do [[ -S $work/silent.socket ]] && break; sleep 0.05; done
 CUPS_SERVER=$work/silent.socket start silent.log
 silent=$started
 main=$(window '^Kinmatch v1\.10$' 480) || fail "no main window"
-xdotool windowfocus --sync "$main"
-xdotool type --delay 20 "Ann"
-xdotool key --delay 40 Tab Tab Tab Tab Tab Tab
-xdotool type --delay 20 "Bob"
-xdotool key alt+g
+generate_reading "$main"
 result=$(window '^Kinmatch v1\.10$' 656) || fail "no result window"
 keys "$result" space
 report=$(window '^Kinmatch v1\.10$' 515) || fail "no report window"

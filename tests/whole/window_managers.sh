@@ -18,14 +18,7 @@ for manager in openbox icewm; do command -v "$manager" >/dev/null && managers+=(
 ((${#managers[@]})) || { echo "SKIP: neither openbox nor icewm is installed"; exit 77; }
 source "$here/display.sh"
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
+test_folder
 
 # centred ID: the window with its frame lies centred within 3 pixels on the screen's work area
 # (the screen less the window manager's panels, such as icewm's task bar).
@@ -75,11 +68,7 @@ for manager in "${managers[@]}"; do
         program=$!
         pids+=($program)
         main=$(window '^Kinmatch v1\.10$' 480) || fail "$manager, run $run: no main window"
-        xdotool windowactivate --sync "$main" >/dev/null 2>&1
-        xdotool type --delay 20 "Ann"
-        xdotool key --delay 40 Tab Tab Tab Tab Tab Tab
-        xdotool type --delay 20 "Bob"
-        xdotool key alt+g
+        generate_reading "$main"
         result=$(window '^Kinmatch v1\.10$' 656) || fail "$manager, run $run: no result window"
         if ((run == 1)); then
             # Closed by the window manager while another program is active: the support window

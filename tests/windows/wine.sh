@@ -16,16 +16,8 @@ for tool in wine wineserver winepath Xvfb xdotool xprop xmessage openbox python3
 done
 source "$here/../whole/display.sh"
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    WINEPREFIX=$work/wine wineserver -k 2>/dev/null
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-step() { echo "-- $*"; }
+stop_wine() { WINEPREFIX=$work/wine wineserver -k 2>/dev/null; }
+test_folder stop_wine
 
 private_display "$work"
 start_window_manager openbox --sm-disable
@@ -125,11 +117,7 @@ first=$!
 pids+=($first)
 main=$(window '^Kinmatch v1\.10$' 480) || fail "no main window (Kinmatch v1.10)"
 sleep 1
-xdotool windowactivate --sync "$main"
-xdotool type --delay 40 "Ann"
-xdotool key --delay 80 Tab Tab Tab Tab Tab Tab
-xdotool type --delay 40 "Bob"
-xdotool key alt+g
+generate_reading "$main"
 result=$(window '^Kinmatch v1\.10$' 656) || fail "no result window"
 save_report() { # save_report RESULT-WINDOW WINDOWS-PATH: the report's Save, to that file
     keys "$1" space
