@@ -66,6 +66,12 @@ std::string Padded(std::string_view text, std::size_t width)
     return padded;
 }
 
+// A line of the help: a name, and its text in a column of its own.
+std::string HelpLine(std::string_view name, std::string_view text)
+{
+    return "  " + Padded(name, 10) + Indented(text, 12) + "\n";
+}
+
 constexpr std::string_view About =
     "Mayan astrology readings from the command line. Dates are YYYY-MM-DD, 1900-01-01 to\n"
     "2016-12-31.\n";
@@ -82,10 +88,10 @@ std::string Help()
     help += "  kinmatch-cli COMMAND --help\n  kinmatch-cli --help | --version\n\n";
     help += std::string(About) + "\n";
     for (const Command& command : Commands())
-        help += "  " + Padded(command.name, 10) + Indented(command.summary, 12) + "\n";
+        help += HelpLine(command.name, command.summary);
     for (const Option& option : Options)
-        help += "  " + Padded(option.name, 10) + Indented(option.help, 12) + "\n";
-    help += "  " + Padded("--", 10) + "ends the options: what follows is a date or a file\n";
+        help += HelpLine(option.name, option.help);
+    help += HelpLine("--", "ends the options: what follows is a date or a file");
     return help + "\n" + std::string(Outcomes);
 }
 
@@ -102,7 +108,7 @@ std::string CommandHelp(const Command& command)
     for (std::string_view name : options) {
         const Option& option = *std::find_if(std::begin(Options), std::end(Options),
                                              [&](const Option& o) { return o.name == name; });
-        help += "  " + Padded(option.name, 10) + Indented(option.help, 12) + "\n";
+        help += HelpLine(option.name, option.help);
     }
     return help + "\n" + std::string(Outcomes);
 }
