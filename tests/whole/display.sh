@@ -134,6 +134,16 @@ generate_reading() {
     xdotool type --delay 40 "Bob"
     xdotool key alt+g
 }
+# leave_through_support RESULT-ID PID: File > Exit in the result window, then Enter on the
+# support window's focused Exit; the program must end with status 0.
+leave_through_support() {
+    keys "$1" alt+f x
+    local support
+    support=$(window '^Kinmatch v1\.10$' 741) || fail "no support window"
+    keys "$support" Return
+    ended "$2" || fail "the program did not end"
+    [[ $status -eq 0 ]] || fail "the program ended with status $status"
+}
 # ended PID: waits up to window_wait seconds for the process to end; sets status to its status.
 ended() {
     for _ in $(seq $((${window_wait:-10} * 20))); do

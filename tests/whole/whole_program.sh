@@ -108,11 +108,7 @@ if [[ -n $printing ]]; then
 fi
 
 step "File > Exit shows the support window, and Enter on its focused Exit ends the program"
-keys "$result" alt+f x
-support=$(window '^Kinmatch v1\.10$' 741) || fail "no support window"
-keys "$support" Return
-ended "$first" || fail "the program did not end"
-[[ $status -eq 0 ]] || fail "the program ended with status $status"
+leave_through_support "$result" "$first"
 quietly first.log
 
 step "a FIFO given as a reading file is not waited on"

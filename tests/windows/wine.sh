@@ -156,11 +156,7 @@ keys "$box" Return
 ended "$second" || fail "the second copy did not end"
 
 step "leaving through the support window ends with status 0"
-keys "$result" alt+f x
-support=$(window '^Kinmatch v1\.10$' 741) || fail "no support window"
-keys "$support" Return
-ended "$first" || fail "the program did not end"
-[[ $status -eq 0 ]] || fail "the program ended with status $status"
+leave_through_support "$result" "$first"
 
 step "a reading file opens Kinmatch through its association"
 # The association's own command: Windows merges the user's file types into those of the system,
@@ -179,11 +175,7 @@ xdotool key alt+g
 result=$(window '^Kinmatch v1\.10$' 656) || fail "the opened reading gave no result"
 save_report "$result" 'C:\users\'"$(basename "$profile")"'\Documents\again.man'
 cmp -s "$documents/ann.man" "$documents/again.man" || fail "the reopened reading is another"
-keys "$result" alt+f x
-support=$(window '^Kinmatch v1\.10$' 741) || fail "no support window"
-keys "$support" Return
-ended "$reopened" || fail "the program opened by the association did not end"
-[[ $status -eq 0 ]] || fail "the program opened by the association ended with status $status"
+leave_through_support "$result" "$reopened"
 wineserver -w
 
 step "the silent uninstaller leaves nothing but the user's own files"
