@@ -8,7 +8,7 @@
 namespace kinmatch_cli {
 
 // cmake/EmbedFiles.cmake writes them from assets/seals.
-extern const EmbeddedFile SealPictureFiles[];
+extern const kinmatch::EmbeddedFile SealPictureFiles[];
 extern const std::size_t SealPictureFiles_count;
 
 std::string_view SealJpeg(int seal, bool doubleDensity)

@@ -1,5 +1,5 @@
 # cmake -DOUTPUT=file.cpp -DNAMESPACE=ns -DVARIABLE=name -P EmbedFiles.cmake file...
-# Writes a C++ source that defines `const EmbeddedFile VARIABLE[]` (each file's name and bytes)
+# Writes a C++ source that defines `const kinmatch::EmbeddedFile VARIABLE[]` (each file's name and bytes)
 # and `VARIABLE_count`, so that a program carries the files as data without any toolkit.
 set(files)
 math(EXPR last "${CMAKE_ARGC} - 1")
@@ -13,7 +13,7 @@ foreach(i RANGE ${first} ${last})
 endforeach()
 list(SORT files)
 
-set(source "// Written by cmake/EmbedFiles.cmake; do not edit.\n#include \"EmbeddedFile.h\"\n\nnamespace ${NAMESPACE} {\n\nextern const EmbeddedFile ${VARIABLE}[];\nextern const std::size_t ${VARIABLE}_count;\n\nconst EmbeddedFile ${VARIABLE}[] = {\n")
+set(source "// Written by cmake/EmbedFiles.cmake; do not edit.\n#include \"EmbeddedFile.h\"\n\nnamespace ${NAMESPACE} {\n\nextern const kinmatch::EmbeddedFile ${VARIABLE}[];\nextern const std::size_t ${VARIABLE}_count;\n\nconst kinmatch::EmbeddedFile ${VARIABLE}[] = {\n")
 foreach(file ${files})
     get_filename_component(name "${file}" NAME)
     file(READ "${file}" hex HEX)

@@ -3,6 +3,7 @@
 // The compatibility reading: two persons' signs and tones added into one composite seal and tone.
 // Pure C++; text is UTF-8.
 
+#include "Marked.h"
 #include "modMayanNumerology.h"
 
 #include <array>
@@ -28,8 +29,19 @@ struct SealRow {
 extern const std::array<SealRow, SealCount> SealTable;
 
 inline constexpr std::array<std::string_view, ToneCount> ToneTable = {
-    "Magnetic", "Lunar", "Electric",  "Self-Existing", "Overtone", "Rythmic", "Resonant",
-    "Galactic", "Solar", "Planetary", "Spectral",      "Crystal",  "Cosmic"};
+    kinmatch::Marked("ToneTable", "Magnetic"), kinmatch::Marked("ToneTable", "Lunar"),
+    kinmatch::Marked("ToneTable", "Electric"), kinmatch::Marked("ToneTable", "Self-Existing"),
+    kinmatch::Marked("ToneTable", "Overtone"), kinmatch::Marked("ToneTable", "Rythmic"),
+    kinmatch::Marked("ToneTable", "Resonant"), kinmatch::Marked("ToneTable", "Galactic"),
+    kinmatch::Marked("ToneTable", "Solar"),    kinmatch::Marked("ToneTable", "Planetary"),
+    kinmatch::Marked("ToneTable", "Spectral"), kinmatch::Marked("ToneTable", "Crystal"),
+    kinmatch::Marked("ToneTable", "Cosmic"),
+};
+
+// Every composite name that a reading can give, in English, in the order of their seals and then
+// their tones: the catalogs' keys for the names in each language.
+inline constexpr std::size_t CompositeNameCount = (SealCount - 1) * (ToneCount - 1);
+extern const std::array<const char*, CompositeNameCount> CompositeNames;
 
 // A sum above the limit is replaced once by the sum of its two decimal digits.
 constexpr int ReduceSum(int sum, int limit)

@@ -3,6 +3,8 @@
 // The day-sign engine: a date of birth -> a place in the 260-day count -> a person's reading.
 // Pure C++; text is UTF-8.
 
+#include "Marked.h"
+
 #include <array>
 #include <cstdint>
 #include <stdexcept>
@@ -20,9 +22,24 @@ inline constexpr int SignCount = 20;
 inline constexpr int NumberCount = 13;
 inline constexpr int CountLength = 260;
 
+// The months' keys, January first: how the reading file and the engine name a month in every
+// language (the windows show each in the reader's language).
 inline constexpr std::array<std::string_view, 12> MonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
+    kinmatch::Marked("Months", "January"),   kinmatch::Marked("Months", "February"),
+    kinmatch::Marked("Months", "March"),     kinmatch::Marked("Months", "April"),
+    kinmatch::Marked("Months", "May"),       kinmatch::Marked("Months", "June"),
+    kinmatch::Marked("Months", "July"),      kinmatch::Marked("Months", "August"),
+    kinmatch::Marked("Months", "September"), kinmatch::Marked("Months", "October"),
+    kinmatch::Marked("Months", "November"),  kinmatch::Marked("Months", "December")};
+
+// The month's number, 1 for January, of its key; 0 for any other text.
+constexpr int MonthNumber(std::string_view key)
+{
+    for (std::size_t i = 0; i < MonthNames.size(); ++i)
+        if (MonthNames[i] == key)
+            return static_cast<int>(i) + 1;
+    return 0;
+}
 
 // A year the count has no code for. The engine refuses it rather than guess a place.
 class YearOutOfRange : public std::out_of_range {

@@ -26,12 +26,13 @@ struct ReportRun {
     friend bool operator==(const ReportRun&, const ReportRun&) = default;
 };
 
-// "July 4, 1955"
+// The date in the reader's language, "July 4, 1955"; month is its key ("July").
 std::string DateOfBirthText(std::string_view month, int day, int year);
 std::string DateOfBirthText(const modMayanNumerology::BirthDetails& details);
 
-// The report of the user's details and reading. Each field is a label and a value, most of them
-// followed by a branding line naming homePage; the document ends in homePage with no line break.
+// The report of the user's details and reading, in the reader's language. Each field is a label
+// and a value, most of them followed by a branding line naming homePage; the document ends in
+// homePage with no line break.
 std::vector<ReportRun> ComposeReport(const modMayanNumerology::BirthDetails& user,
                                      const modMayanNumerology::PersonReading& reading,
                                      std::string_view homePage);

@@ -1,20 +1,26 @@
 #include "ReadingSession.h"
 
 #include "Blanks.h"
+#include "Localized.h"
 #include "QtText.h"
+
+#include <algorithm>
 
 namespace kinmatch {
 namespace mmn = modMayanNumerology;
 
 namespace {
 
-// The name is trimmed of blanks; the lists' texts lose every blank.
+// The name is trimmed of blanks; the lists' numbers lose every blank; the month is kept by its
+// key, in every language the English name a reading file holds.
 mmn::BirthDetails DetailsOf(const PersonInputs& person)
 {
-    const auto noBlanks = [](QString text) { return text.remove(QLatin1Char(' ')); };
-    return {
-        ToUtf8(TrimBlanks(person.name)), static_cast<std::int16_t>(noBlanks(person.year).toInt()),
-        ToUtf8(noBlanks(person.month)), static_cast<std::int16_t>(noBlanks(person.day).toInt())};
+    const auto number = [](QString text) {
+        return static_cast<std::int16_t>(text.remove(QLatin1Char(' ')).toInt());
+    };
+    const auto month = static_cast<std::size_t>(std::clamp(person.month, 0, 11));
+    return {ToUtf8(TrimBlanks(person.name)), number(person.year),
+            std::string(mmn::MonthNames[month]), number(person.day)};
 }
 
 mmn::PersonReading ComputeReadingOf(mmn::ReadingRecords& records, const mmn::BirthDetails& details,
@@ -33,7 +39,7 @@ modMayanCompatibility::ResultDisplay ReadingSession::Generate(const PersonInputs
     records_.PartnerDetails = DetailsOf(partner);
     ComputeReadingOf(records_, records_.UserDetails, true);
     ComputeReadingOf(records_, records_.PartnerDetails, false);
-    return modMayanCompatibility::ComputeComposite(records_);
+    return Localized(modMayanCompatibility::ComputeComposite(records_));
 }
 
 mmn::PersonReading ReadingSession::ComputeUserReading()

@@ -9,11 +9,12 @@
 
 namespace kinmatch {
 
-// One person's inputs as the main window's controls hold them.
+// One person's inputs as the main window's controls hold them: the month by its place in the
+// list (0 for January), whatever language the list speaks.
 struct PersonInputs {
     QString name;
     QString year;
-    QString month;
+    int month = 0;
     QString day;
 };
 
@@ -23,7 +24,7 @@ public:
 
     // The generate command once the inputs have passed the main window's checks: stores both
     // persons' details, computes the user's reading and then the partner's, then the composite.
-    // Returns what the result window shows.
+    // Returns what the result window shows, in the reader's language.
     modMayanCompatibility::ResultDisplay Generate(const PersonInputs& user,
                                                   const PersonInputs& partner);
 

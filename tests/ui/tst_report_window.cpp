@@ -236,7 +236,7 @@ void ReportWindowTest::printingWritesTheReportInOrder()
     const QString pdf = folder.filePath("report.pdf");
     qtPlatform.printToPdfFile(pdf);
     ReadingSession session;
-    session.Generate({"Ann", "1955", "July", "4"}, {"Bob", "2000", "January", "1"});
+    session.Generate({"Ann", "1955", 6, "4"}, {"Bob", "2000", 0, "1"});
     frmSave report(session, qtPlatform, nullptr);
     Click(&report, "cmdPrint");
     QProcess text;

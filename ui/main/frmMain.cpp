@@ -2,6 +2,7 @@
 
 #include "Blanks.h"
 #include "CoBrand.h"
+#include "Localized.h"
 #include "Look.h"
 #include "Menus.h"
 #include "QtText.h"
@@ -44,7 +45,7 @@ void SetListText(QComboBox* list, const QString& text)
 
 kinmatch::PersonInputs frmMain::PersonControls::inputs() const
 {
-    return {txtName->text(), cboYear->currentText(), cboMonth->currentText(),
+    return {txtName->text(), cboYear->currentText(), cboMonth->currentIndex(),
             cboDate->currentText()};
 }
 
@@ -140,8 +141,8 @@ frmMain::PersonControls frmMain::AddPersonFrame(QWidget* parent, const char* fra
 void frmMain::Form_Load()
 {
     QStringList months;
-    for (const std::string_view month : mmn::MonthNames)
-        months << kinmatch::ToQString(month);
+    for (int month = 1; month <= 12; ++month)
+        months << kinmatch::ToQString(kinmatch::MonthName(month));
     QStringList days;
     for (int day = 1; day <= 31; ++day)
         days << QString::number(day);
@@ -262,7 +263,9 @@ void frmMain::FillFromReadingFile(const QString& path)
     }
     user_.txtName->setText(lines[0]);
     SetListText(user_.cboYear, lines[1]);
-    SetListText(user_.cboMonth, lines[2]);
+    // The file names its month by key, the same in every language.
+    if (const int month = mmn::MonthNumber(kinmatch::ToUtf8(lines[2])))
+        user_.cboMonth->setCurrentIndex(month - 1);
     SetListText(user_.cboDate, lines[3]);
     cmdCalculate_Click();
 }

@@ -1,5 +1,6 @@
 #include "frmMayanCompatibilityResult.h"
 
+#include "Localized.h"
 #include "Look.h"
 #include "Menus.h"
 #include "QtText.h"
@@ -111,8 +112,7 @@ void frmMayanCompatibilityResult::ShowComposite(const mmc::ResultDisplay& displa
     }
     picMayanSign->setPixmap(
         SealPicture(display.picture).pixmap(SealPictureSize, devicePixelRatioF()));
-    const QString sealName =
-        kinmatch::ToQString(mmc::SealTable[static_cast<std::size_t>(display.picture - 1)].SealName);
+    const QString sealName = kinmatch::ToQString(kinmatch::SealName(display.picture));
     picMayanSign->setAccessibleName(sealName);
     picMayanSign->setAccessibleDescription(tr("The picture of the %1 seal").arg(sealName));
 }

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace kinmatch_cli {
+namespace kinmatch {
 
 // A file carried in the program as data.
 struct EmbeddedFile {
@@ -11,4 +11,4 @@ struct EmbeddedFile {
     std::string_view bytes;
 };
 
-} // namespace kinmatch_cli
+} // namespace kinmatch
