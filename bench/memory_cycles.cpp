@@ -34,7 +34,8 @@ public:
     void seedRandomFromClock() override {}
     double randomUniform() override { return 0.5; }
     QString readSetting(const QString&) override { return QStringLiteral("x"); }
-    void writeSetting(const QString&, const QString&) override {}
+    bool writeSetting(const QString&, const QString&) override { return true; }
+    QStringList systemLanguages() override { return {}; }
     bool takeSingleInstanceLock() override { return true; }
 };
 

@@ -145,6 +145,15 @@ std::string_view Tr(std::string_view context, std::string_view source,
     return source;
 }
 
+std::string_view TrIn(std::string_view code, std::string_view context, std::string_view source,
+                      std::string_view disambiguation)
+{
+    if (const Catalog* catalog = code == English ? nullptr : CatalogFor(code))
+        if (const std::string* translation = catalog->find(context, source, disambiguation))
+            return *translation;
+    return source;
+}
+
 std::string Arg(std::string_view pattern, std::initializer_list<std::string_view> arguments)
 {
     std::string text;

@@ -45,6 +45,10 @@ std::string_view CatalogOf(std::string_view code);
 std::string_view Tr(std::string_view context, std::string_view source,
                     std::string_view disambiguation = {});
 
+// The same in the given language, whatever the current one.
+std::string_view TrIn(std::string_view code, std::string_view context, std::string_view source,
+                      std::string_view disambiguation = {});
+
 // The pattern with %1 ... %9 replaced by the arguments in order; a replacement is never read
 // again for markers.
 std::string Arg(std::string_view pattern, std::initializer_list<std::string_view> arguments);

@@ -6,6 +6,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -48,9 +49,12 @@ public:
     virtual void seedRandomFromClock() = 0;
     // Uniform in [0, 1).
     virtual double randomUniform() = 0;
-    // The per-user settings store, section "Settings"; a missing value reads as empty.
+    // The per-user settings store, section "Settings"; a missing value reads as empty. A write
+    // answers false when the store could not keep the value.
     virtual QString readSetting(const QString& key) = 0;
-    virtual void writeSetting(const QString& key, const QString& value) = 0;
+    virtual bool writeSetting(const QString& key, const QString& value) = 0;
+    // The user's languages for programs, most wanted first ("es-MX", "en-US").
+    virtual QStringList systemLanguages() = 0;
     // True when no other copy of the program runs for this user; the lock is held until exit.
     virtual bool takeSingleInstanceLock() = 0;
 };

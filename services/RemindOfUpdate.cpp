@@ -43,6 +43,7 @@ void RemindOfUpdate(kinmatch::Platform& platform)
 {
     const QString key = Scrambled(QStringLiteral("Duration"));
     const QDate today = platform.today();
+    // A store that cannot keep the date only brings the question back sooner: nothing to say.
     const auto recordToday = [&] {
         platform.writeSetting(key, Scrambled(today.toString(Qt::ISODate)));
     };

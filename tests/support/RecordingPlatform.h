@@ -69,7 +69,16 @@ public:
     void seedRandomFromClock() override { ++seeds; }
     double randomUniform() override { return draws.isEmpty() ? 0.0 : draws.takeFirst(); }
     QString readSetting(const QString& key) override { return settings.value(key); }
-    void writeSetting(const QString& key, const QString& value) override { settings[key] = value; }
+    bool settingsWritable = true;
+    bool writeSetting(const QString& key, const QString& value) override
+    {
+        if (!settingsWritable)
+            return false;
+        settings[key] = value;
+        return true;
+    }
+    QStringList languages = {QStringLiteral("en-US")};
+    QStringList systemLanguages() override { return languages; }
     bool takeSingleInstanceLock() override { return lockFree; }
 
     QStringList messageTexts() const

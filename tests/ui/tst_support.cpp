@@ -212,9 +212,9 @@ void SupportTest::layoutAndTabOrder()
     QCOMPARE(window->windowTitle(), "Kinmatch v1.10");
     QVERIFY(window->windowFlags() & Qt::WindowStaysOnTopHint);
     QVERIFY(window->testAttribute(Qt::WA_ShowWithoutActivating));
-    QVERIFY(std::find(frmNagScreen2::SupportMessages().begin(),
-                      frmNagScreen2::SupportMessages().end(),
-                      TextOf(window, "Label2")) != frmNagScreen2::SupportMessages().end());
+    const auto messages = frmNagScreen2::SupportMessages();
+    QVERIFY(std::find(messages.begin(), messages.end(), TextOf(window, "Label2")) !=
+            messages.end());
     QCOMPARE(Child<QPushButton>(window, "cmdClose")->text(), "E&xit");
     QCOMPARE(window->focusWidget()->objectName(), "cmdClose");
     QStringList order;

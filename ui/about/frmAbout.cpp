@@ -36,7 +36,7 @@ frmAbout::frmAbout(kinmatch::Platform& platform, QWidget* owner) : QDialog(owner
                       "principles. Copyright Quorvane Softwares, all rights reserved."),
                    Twips(750, 630, 6345, 615), {look::UiFont(), Qt::black, Qt::AlignLeft, true});
     auto* lblHomePage = look::AddLink(
-        client, "lblHomePage", tr("Click here to visit ") + modHelp::MainSiteForDisplay(),
+        client, "lblHomePage", tr("Click here to visit %1").arg(modHelp::MainSiteForDisplay()),
         Twips(3045, 1245, 4050, 195), {look::UiFont(), look::LinkBlue, Qt::AlignRight});
     connect(lblHomePage, &look::LinkLabel::clicked, this,
             [&platform] { modHelp::OpenHomePage(platform); });

@@ -381,7 +381,8 @@ void FinishWindow(QWidget* window)
 
 QString Title()
 {
-    return Text::tr("Kinmatch v%1").arg(QStringLiteral(KINMATCH_VERSION));
+    // The program's name and version read the same in every language.
+    return QStringLiteral("Kinmatch v" KINMATCH_VERSION);
 }
 
 QString FullBrandCaption()

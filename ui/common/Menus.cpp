@@ -1,8 +1,12 @@
 #include "Menus.h"
 
+#include "Language.h"
 #include "Look.h"
+#include "QtText.h"
+#include "WindowsLanguage.h"
 #include "modHelp.h"
 
+#include <QActionGroup>
 #include <QMenuBar>
 
 namespace look {
@@ -25,6 +29,34 @@ QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& caption)
     return menu;
 }
 
+namespace {
+
+// The system's language, or one of the languages the program speaks, each named in itself; the
+// choice applies from the next start.
+void AddLanguageMenu(QWidget* owner, QMenu* help, kinmatch::Platform& platform)
+{
+    QMenu* menu = help->addMenu(Text::tr("&Language"));
+    menu->setObjectName(QStringLiteral("mnuLanguage"));
+    menu->menuAction()->setObjectName(QStringLiteral("mnuLanguage"));
+    auto* choices = new QActionGroup(owner);
+    const std::string chosen = kinmatch::ToUtf8(platform.readSetting(kinmatch::LanguageSettingKey));
+    const auto add = [&](const QByteArray& name, const QString& caption, const std::string& code) {
+        QAction* action =
+            AddMenuAction(owner, menu, name.constData(), caption,
+                          [&platform, code] { kinmatch::ChooseWindowsLanguage(platform, code); });
+        action->setCheckable(true);
+        action->setChecked(code == chosen);
+        choices->addAction(action);
+    };
+    add("mnuLanguageSystem", Text::tr("The &System's Language"), {});
+    menu->addSeparator();
+    for (const std::string_view code : kinmatch::Languages())
+        add("mnuLanguage_" + QByteArray(code.data(), qsizetype(code.size())),
+            kinmatch::ToQString(kinmatch::LanguageName(code)), std::string(code));
+}
+
+} // namespace
+
 void AddHelpAndOfferMenus(QWidget* owner, QMenuBar* bar, kinmatch::Platform& platform,
                           std::function<void()> showAbout)
 {
@@ -38,6 +70,9 @@ void AddHelpAndOfferMenus(QWidget* owner, QMenuBar* bar, kinmatch::Platform& pla
                   [&platform] { modHelp::OpenDownloadPage(platform); });
     help->addSeparator();
     AddMenuAction(owner, help, "mnuAbout", Text::tr("&About Software"), std::move(showAbout));
+    // Last, so that every item above keeps its place.
+    help->addSeparator();
+    AddLanguageMenu(owner, help, platform);
 
     // A command on the bar itself, without a drop-down.
     bar->addAction(AddMenuAction(owner, nullptr, "mnuDonate", Text::tr("&Donate"),
@@ -53,5 +88,6 @@ void AddHelpAndOfferMenus(QWidget* owner, QMenuBar* bar, kinmatch::Platform& pla
     makeMoney->setEnabled(false);
     owner->addAction(makeMoney);
 }
+
 
 } // namespace look

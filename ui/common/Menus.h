@@ -20,8 +20,8 @@ QAction* AddMenuAction(QWidget* owner, QMenu* menu, const char* name, const QStr
                        std::function<void()> onTriggered);
 QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& caption);
 
-// The Help menu, the Donate command and the hidden Make Money command that the main and result
-// windows share.
+// The Help menu (its last item the Language submenu), the Donate command and the hidden Make
+// Money command that the main and result windows share.
 void AddHelpAndOfferMenus(QWidget* owner, QMenuBar* bar, kinmatch::Platform& platform,
                           std::function<void()> showAbout);
 

@@ -3,6 +3,8 @@
 #include "Program.h"
 #include "QtPlatform.h"
 #include "SessionSignals.h"
+#include "Translators.h"
+#include "WindowsLanguage.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -63,6 +65,7 @@ int main(int argc, char* argv[])
 
     look::InstallAccessibility();
     kinmatch::QtPlatform qtPlatform;
+    kinmatch::InstallLanguage(kinmatch::WindowsLanguage(qtPlatform));
     kinmatch::Program program(qtPlatform);
     // Ending through the event loop lets settings and files be flushed on the way out.
     QObject::connect(&program, &kinmatch::Program::programEnded, &app,

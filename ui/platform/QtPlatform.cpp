@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
@@ -218,9 +219,14 @@ QString QtPlatform::readSetting(const QString& key)
     return SettingsStore(ProgramName()).read(SettingsSection, key);
 }
 
-void QtPlatform::writeSetting(const QString& key, const QString& value)
+bool QtPlatform::writeSetting(const QString& key, const QString& value)
 {
-    SettingsStore(ProgramName()).write(SettingsSection, key, value);
+    return SettingsStore(ProgramName()).write(SettingsSection, key, value);
+}
+
+QStringList QtPlatform::systemLanguages()
+{
+    return QLocale::system().uiLanguages();
 }
 
 bool QtPlatform::takeSingleInstanceLock()

@@ -28,7 +28,8 @@ public:
     void seedRandomFromClock() override;
     double randomUniform() override;
     QString readSetting(const QString& key) override;
-    void writeSetting(const QString& key, const QString& value) override;
+    bool writeSetting(const QString& key, const QString& value) override;
+    QStringList systemLanguages() override;
     bool takeSingleInstanceLock() override;
 
     // Prints to this PDF file instead of the default printer (for tests of the printing path).

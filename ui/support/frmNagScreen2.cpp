@@ -37,10 +37,10 @@ Box* AddBox(QWidget* parent, QString ReferAFriendForm::*field, const QRect& geom
 
 } // namespace
 
-const std::array<QString, frmNagScreen2::SupportMessageCount>& frmNagScreen2::SupportMessages()
+std::array<QString, frmNagScreen2::SupportMessageCount> frmNagScreen2::SupportMessages()
 {
     const QString site = modHelp::MainSiteForDisplay();
-    static const std::array<QString, SupportMessageCount> messages = {
+    return {
         tr("Programs like Kinmatch can only be created and maintained with your support. Please "
            "visit the Quorvane Softwares forum at %1 regularly and take part in its discussions "
            "and activities, so that we can keep developing this and our other programs.")
@@ -58,7 +58,6 @@ const std::array<QString, frmNagScreen2::SupportMessageCount>& frmNagScreen2::Su
            "programs developed and maintained.")
             .arg(site),
     };
-    return messages;
 }
 
 frmNagScreen2::frmNagScreen2(kinmatch::Platform& platform) : platform_(platform)

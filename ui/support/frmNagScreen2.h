@@ -20,7 +20,8 @@ public:
     explicit frmNagScreen2(kinmatch::Platform& platform);
 
     static constexpr int SupportMessageCount = 4;
-    static const std::array<QString, SupportMessageCount>& SupportMessages();
+    // In the language of the run.
+    static std::array<QString, SupportMessageCount> SupportMessages();
 
 signals:
     // Exit was pressed or the window was closed.
