@@ -1,6 +1,7 @@
 #include "Arguments.h"
 
 #include "Failure.h"
+#include "Language.h"
 
 #include <algorithm>
 
@@ -17,7 +18,7 @@ const std::vector<std::string>& Arguments::value(const std::string& option) cons
     for (const auto& [name, values] : options)
         if (name == option)
             return values;
-    throw BadInputAt(command, "needs " + option);
+    throw BadInputAt(command, kinmatch::Arg(kinmatch::Tr("kinmatch-cli", "needs %1"), {option}));
 }
 
 std::vector<std::vector<std::string>> Arguments::all(const std::string& option) const
@@ -29,7 +30,7 @@ std::vector<std::vector<std::string>> Arguments::all(const std::string& option) 
     return found;
 }
 
-void Arguments::expectPositional(std::size_t count, const std::string& wanted) const
+void Arguments::expectPositional(std::size_t count, std::string_view wanted) const
 {
     if (positional.size() != count)
         throw BadInputAt(command, wanted);
@@ -53,13 +54,19 @@ Arguments ParseArguments(const std::string& command, const std::vector<std::stri
         }
         const auto option = optionArity.find(arg);
         if (option == optionArity.end())
-            throw BadInputAt(command, "unknown option " + Quoted(arg) + " (try 'kinmatch-cli " +
-                                          command + " --help')");
+            throw BadInputAt(command,
+                             kinmatch::Arg(kinmatch::Tr("kinmatch-cli",
+                                                        "unknown option %1 (try 'kinmatch-cli %2 "
+                                                        "--help')"),
+                                           {Quoted(arg), command}));
         if (option->second > args.size() - 1 - i)
-            throw BadInputAt(command, "option " + Quoted(arg) + " needs " +
-                                          (option->second == 1
-                                               ? std::string("a value")
-                                               : std::to_string(option->second) + " values"));
+            throw BadInputAt(
+                command,
+                option->second == 1
+                    ? kinmatch::Arg(kinmatch::Tr("kinmatch-cli", "option %1 needs a value"),
+                                    {Quoted(arg)})
+                    : kinmatch::Arg(kinmatch::Tr("kinmatch-cli", "option %1 needs %2 values"),
+                                    {Quoted(arg), std::to_string(option->second)}));
         const auto from = args.begin() + static_cast<std::ptrdiff_t>(i + 1);
         parsed.options.emplace_back(
             arg,
@@ -74,12 +81,17 @@ std::string OneOf(const Arguments& arguments, const std::vector<std::string>& op
     std::string chosen;
     for (const std::string& option : options) {
         if (arguments.all(option).size() > 1)
-            throw BadInputAt(arguments.command, "option '" + option + "' is given twice");
+            throw BadInputAt(
+                arguments.command,
+                kinmatch::Arg(kinmatch::Tr("kinmatch-cli", "option '%1' is given twice"),
+                              {option}));
         if (!arguments.has(option))
             continue;
         if (!chosen.empty())
             throw BadInputAt(arguments.command,
-                             "options '" + chosen + "' and '" + option + "' exclude each other");
+                             kinmatch::Arg(kinmatch::Tr("kinmatch-cli",
+                                                        "options '%1' and '%2' exclude each other"),
+                                           {chosen, option}));
         chosen = option;
     }
     return chosen;

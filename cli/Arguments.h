@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -21,7 +22,7 @@ struct Arguments {
     std::vector<std::vector<std::string>> all(const std::string& option) const;
     // Throws a Failure naming what is wanted unless there are exactly count positional
     // arguments.
-    void expectPositional(std::size_t count, const std::string& wanted) const;
+    void expectPositional(std::size_t count, std::string_view wanted) const;
 };
 
 // The arguments after a command. "-" and anything not starting with "-" is positional, and so

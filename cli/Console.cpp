@@ -26,7 +26,7 @@ private:
 
 class ToFile final : public Output {
 public:
-    ToFile(const std::string& path, std::unique_ptr<ReplacingFile> file)
+    ToFile(const std::string& path, std::unique_ptr<kinmatch::ReplacingFile> file)
         : Output(Quoted(path)), file_(std::move(file))
     {
     }
@@ -42,7 +42,7 @@ public:
 
 private:
     void send(std::string_view bytes) override { file_->write(bytes); }
-    std::unique_ptr<ReplacingFile> file_;
+    std::unique_ptr<kinmatch::ReplacingFile> file_;
 };
 
 } // namespace
@@ -70,7 +70,7 @@ std::unique_ptr<Output> ConsoleOutput(Console& console)
 std::unique_ptr<Output> FileOutput(const std::string& path)
 {
     try {
-        return std::make_unique<ToFile>(path, std::make_unique<ReplacingFile>(path));
+        return std::make_unique<ToFile>(path, std::make_unique<kinmatch::ReplacingFile>(path));
     } catch (const FileError& error) {
         throw CannotWrite(Quoted(path), error.what());
     }

@@ -11,6 +11,9 @@
 
 namespace kinmatch_cli {
 
+using kinmatch::FileContents;
+using kinmatch::FileError;
+
 // Standard input, output and error as the commands see them; tests give their own.
 class Console {
 public:
@@ -25,10 +28,13 @@ public:
 // The process's own standard streams.
 class StandardConsole final : public Console {
 public:
-    FileContents readInput(std::size_t limit) override { return ReadStandardInput(limit); }
-    void writeOutput(std::string_view bytes) override { WriteStandardOutput(bytes); }
-    void finishOutput() override { FinishStandardOutput(); }
-    void writeError(std::string_view bytes) override { WriteStandardError(bytes); }
+    FileContents readInput(std::size_t limit) override
+    {
+        return kinmatch::ReadStandardInput(limit);
+    }
+    void writeOutput(std::string_view bytes) override { kinmatch::WriteStandardOutput(bytes); }
+    void finishOutput() override { kinmatch::FinishStandardOutput(); }
+    void writeError(std::string_view bytes) override { kinmatch::WriteStandardError(bytes); }
 };
 
 // The one way a command writes its answer. Text gathers in a buffer that is handed on whenever

@@ -2,6 +2,7 @@
 
 #include "Forms.h"
 #include "Html.h"
+#include "Pdf.h"
 #include "ReadingFields.h"
 #include "SealPictures.h"
 #include "TerminalText.h"
@@ -16,6 +17,10 @@ namespace mmn = modMayanNumerology;
 using kinmatch::HtmlText;
 
 namespace {
+
+// Who lays the HTML out: a browser (on screen and printed), or Qt's text layout for the PDF,
+// which knows less CSS and is given the page breaks and repeated headers its own way.
+enum class Medium { Browser, Pdf };
 
 // Text colours keep at least 7:1 against white and against the cells' shades (WCAG AAA for
 // body text, AA for the rest).
@@ -319,6 +324,8 @@ std::string CoupleText(const Couple& couple)
     return text;
 }
 
+namespace {
+
 std::string CoupleHtml(const Couple& couple, Medium medium)
 {
     const mmc::CompositeReading composite =
@@ -330,10 +337,24 @@ std::string CoupleHtml(const Couple& couple, Medium medium)
     return Page(CoupleTitle(couple), {}, body, medium);
 }
 
+} // namespace
+
+std::string CoupleHtml(const Couple& couple)
+{
+    return CoupleHtml(couple, Medium::Browser);
+}
+
+std::string CouplePdf(const Couple& couple, const std::string& where)
+{
+    return PdfOfHtml(CoupleHtml(couple, Medium::Pdf), CoupleTitle(couple), {false, true}, where);
+}
+
 std::string GroupTitle(const std::vector<DatedPerson>& people)
 {
     return "Kinmatch: a group of " + std::to_string(people.size());
 }
+
+namespace {
 
 std::string GroupHtml(const std::vector<DatedPerson>& people, Medium medium)
 {
@@ -357,6 +378,18 @@ std::string GroupHtml(const std::vector<DatedPerson>& people, Medium medium)
         body += MatrixPages(people, grid);
     return Page(GroupTitle(people), "wide", body, medium,
                 medium == Medium::Browser ? "@page { size: A4 landscape; }\n" : "");
+}
+
+} // namespace
+
+std::string GroupHtml(const std::vector<DatedPerson>& people)
+{
+    return GroupHtml(people, Medium::Browser);
+}
+
+std::string GroupPdf(const std::vector<DatedPerson>& people, const std::string& where)
+{
+    return PdfOfHtml(GroupHtml(people, Medium::Pdf), GroupTitle(people), {true, true}, where);
 }
 
 } // namespace kinmatch_cli

@@ -17,18 +17,18 @@ struct Couple {
     DatedPerson partner;
 };
 
-// Who lays the HTML out: a browser (on screen and printed), or Qt's text layout for the PDF,
-// which knows less CSS and is given the page breaks and repeated headers its own way.
-enum class Medium { Browser, Pdf };
-
 std::string ReportHtml(const std::vector<kinmatch::ReportRun>& runs);
 
 std::string CoupleTitle(const Couple& couple);
 std::string CoupleText(const Couple& couple);
-std::string CoupleHtml(const Couple& couple, Medium medium);
+std::string CoupleHtml(const Couple& couple);
+// Throws a Failure at where (the PDF's name) when no PDF can be made.
+std::string CouplePdf(const Couple& couple, const std::string& where);
 
 std::string GroupTitle(const std::vector<DatedPerson>& people);
-std::string GroupHtml(const std::vector<DatedPerson>& people, Medium medium);
+std::string GroupHtml(const std::vector<DatedPerson>& people);
+// Throws a Failure at where (the PDF's name) when no PDF can be made.
+std::string GroupPdf(const std::vector<DatedPerson>& people, const std::string& where);
 
 // How many persons' columns one landscape page of the matrix holds.
 inline constexpr std::size_t MatrixColumnsPerPage = 18;

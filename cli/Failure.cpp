@@ -1,5 +1,6 @@
 #include "Failure.h"
 
+#include "Language.h"
 #include "TerminalText.h"
 #include "Utf8.h"
 
@@ -11,23 +12,25 @@ constexpr std::size_t QuotedCharacters = 60;
 
 } // namespace
 
-Failure::Failure(int status, std::string where, std::string what, std::string cause)
+Failure::Failure(int status, std::string_view where, std::string_view what, std::string_view cause)
     : status_(status)
 {
-    std::string line = "kinmatch-cli: " + where + ": " + what;
+    std::string line = "kinmatch-cli: ";
+    line.append(where).append(": ").append(what);
     if (!cause.empty())
-        line += ": " + cause;
+        line.append(": ").append(cause);
     line_ = kinmatch::VisibleControls(line) + "\n";
 }
 
-Failure BadInputAt(std::string where, std::string what, std::string cause)
+Failure BadInputAt(std::string_view where, std::string_view what, std::string_view cause)
 {
-    return Failure(BadInput, std::move(where), std::move(what), std::move(cause));
+    return Failure(BadInput, where, what, cause);
 }
 
-Failure CannotWrite(std::string where, std::string cause)
+Failure CannotWrite(std::string_view where, std::string_view cause)
 {
-    return Failure(WriteFailed, std::move(where), "cannot write", std::move(cause));
+    return Failure(WriteFailed, where, kinmatch::Tr("kinmatch-cli", "cannot write"),
+                   kinmatch::Tr("Files", cause));
 }
 
 std::string Quoted(std::string_view text)

@@ -18,7 +18,7 @@ class Failure : public std::exception {
 public:
     // where names the place (a command, an argument, "standard input, line 3", a file), what
     // the problem, cause the system's reason where there is one.
-    Failure(int status, std::string where, std::string what, std::string cause = {});
+    Failure(int status, std::string_view where, std::string_view what, std::string_view cause = {});
 
     int status() const { return status_; }
     // The whole line, its line break included, with any control character shown as an escape.
@@ -31,9 +31,10 @@ private:
 };
 
 // Bad input or a bad command line: status 2.
-Failure BadInputAt(std::string where, std::string what, std::string cause = {});
-// An output that could not be written: status 1.
-Failure CannotWrite(std::string where, std::string cause);
+Failure BadInputAt(std::string_view where, std::string_view what, std::string_view cause = {});
+// An output that could not be written: status 1. The cause is in English as the file layer
+// gives it, and shown in the reader's language.
+Failure CannotWrite(std::string_view where, std::string_view cause);
 
 // Input quoted in a message: in single quotes, its control characters shown, and cut to about
 // 60 characters so that a huge line never makes a huge message.

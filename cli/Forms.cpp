@@ -2,8 +2,11 @@
 
 #include "Csv.h"
 #include "Json.h"
+#include "Language.h"
+#include "Localized.h"
 #include "ReadingFields.h"
 #include "TerminalText.h"
+#include "Utf8.h"
 
 #include <array>
 #include <optional>
@@ -11,11 +14,33 @@
 namespace kinmatch_cli {
 namespace mmn = modMayanNumerology;
 namespace mmc = modMayanCompatibility;
+using kinmatch::Arg;
 using kinmatch::JsonObject;
+using kinmatch::Tr;
 
 namespace {
 
+// Text answers put their values in one column, at least this far in.
 constexpr std::size_t TextLabelWidth = 17;
+
+// The column where the values of the labels start: two characters past the longest label.
+std::size_t ValueColumn(std::initializer_list<std::string_view> labels)
+{
+    std::size_t column = TextLabelWidth;
+    for (const std::string_view label : labels)
+        column = std::max(column, kinmatch::CharacterCount(label) + 2);
+    return column;
+}
+
+// "Label:" padded to the column, then the value.
+std::string LabelledLine(std::string_view label, std::string_view value, std::size_t column)
+{
+    std::string line(label);
+    line += ":";
+    line.append(
+        column > kinmatch::CharacterCount(line) ? column - kinmatch::CharacterCount(line) : 1, ' ');
+    return line.append(value) + "\n";
+}
 
 std::string Number(int value)
 {
@@ -30,8 +55,9 @@ mmn::KinWorking WorkingOf(const DatedPerson& person)
 std::string Folded(int sum)
 {
     return sum > mmn::CountLength
-               ? "above 260, so " + Number(sum) + " - 260 = " + Number(sum - mmn::CountLength)
-               : "not above 260, so it stays " + Number(sum);
+               ? Arg(Tr("Working", "above 260, so %1 - 260 = %2"),
+                     {Number(sum), Number(sum - mmn::CountLength)})
+               : Arg(Tr("Working", "not above 260, so it stays %1"), {Number(sum)});
 }
 
 // How a person's place, sign and tone follow from the date, one step a line.
@@ -39,15 +65,23 @@ std::string PersonWorking(const DatedPerson& person, const std::string& indent)
 {
     const mmn::KinWorking working = WorkingOf(person);
     const std::string kin = Number(working.KinIndex);
-    return indent + "Year code of " + Number(person.date.year) + ": " + Number(working.YearCode) +
-           "\n" + indent + "Value of " + std::string(MonthName(person.date)) + " " +
-           Number(person.date.day) + ": " + Number(working.MonthDayValue) + "\n" + indent +
-           "Sum: " + Number(working.YearCode) + " + " + Number(working.MonthDayValue) + " = " +
-           Number(working.Sum) + ", " + Folded(working.Sum) + "\n" + indent +
-           "Place in the count: " + kin + "\n" + indent + "Day sign: (" + kin +
-           " - 1) mod 20 + 1 = " + Number(person.sign().DaySign) + ", " +
-           person.sign().EnglishName + "\n" + indent + "Galactic tone: (" + kin +
-           " + 6) mod 13 + 1 = " + Number(person.sign().DayNumber) + "\n";
+    const auto line = [&](std::string_view pattern,
+                          std::initializer_list<std::string_view> values) {
+        return indent + Arg(pattern, values) + "\n";
+    };
+    return line(Tr("Working", "Year code of %1: %2"),
+                {Number(person.date.year), Number(working.YearCode)}) +
+           line(Tr("Working", "Value of %1 %2: %3"),
+                {kinmatch::MonthName(person.date.month), Number(person.date.day),
+                 Number(working.MonthDayValue)}) +
+           line(Tr("Working", "Sum: %1 + %2 = %3, %4"),
+                {Number(working.YearCode), Number(working.MonthDayValue), Number(working.Sum),
+                 Folded(working.Sum)}) +
+           line(Tr("Working", "Place in the count: %1"), {kin}) +
+           line(Tr("Working", "Day sign: (%1 - 1) mod 20 + 1 = %2, %3"),
+                {kin, Number(person.sign().DaySign), kinmatch::SignName(person.sign().DaySign)}) +
+           line(Tr("Working", "Galactic tone: (%1 + 6) mod 13 + 1 = %2"),
+                {kin, Number(person.sign().DayNumber)});
 }
 
 JsonObject WorkingJson(const DatedPerson& person)
@@ -150,17 +184,20 @@ public:
             names_.push_back(kinmatch::VisibleControls(person.name));
             out << names_.back() << ": " << SignInWords(person) << "\n";
         }
+        pairPattern_ = Tr("Group", "%1 and %2: %3");
         out << "\n";
     }
     void pair(Output& out, std::size_t a, std::size_t b,
               const mmc::CompositeReading& composite) override
     {
-        out << names_[a] << " and " << names_[b] << ": " << composite.CompositeName << "\n";
+        out << Arg(pairPattern_, {names_[a], names_[b], kinmatch::CompositeName(composite)})
+            << "\n";
         out.written();
     }
 
 private:
     std::vector<std::string> names_;
+    std::string_view pairPattern_;
 };
 
 class GroupJson final : public GroupForm {
@@ -240,23 +277,25 @@ private:
 
 std::string ReadingText(const DatedPerson& person, bool explain)
 {
+    std::size_t column = TextLabelWidth;
+    for (const ReadingField& field : ReadingFields)
+        if ((field.forms & InText) && field.paragraph == 0)
+            column = std::max(column, ValueColumn({LabelOf(field)}));
     std::string text;
     std::array<std::string, 3> paragraphs;
     for (const ReadingField& field : ReadingFields) {
         if (!(field.forms & InText))
             continue;
-        if (field.paragraph > 0) {
+        if (field.paragraph > 0)
             paragraphs[std::size_t(field.paragraph)] = field.shown(person);
-            continue;
-        }
-        std::string label = std::string(field.label) + ":";
-        label.resize(std::max(label.size(), TextLabelWidth), ' ');
-        text += label + field.shown(person) + "\n";
+        else
+            text += LabelledLine(LabelOf(field), field.shown(person), column);
     }
     for (std::size_t i = 1; i < paragraphs.size(); ++i)
         text += "\n" + paragraphs[i] + "\n";
     if (explain)
-        text += "\nHow it is worked out:\n" + PersonWorking(person, "  ");
+        text += "\n" + std::string(Tr("Working", "How it is worked out:")) + "\n" +
+                PersonWorking(person, "  ");
     return text;
 }
 
@@ -300,31 +339,48 @@ void WriteMatch(Output& out, const DatedPerson& user, const DatedPerson& partner
         out << object.str() << "\n";
         return;
     }
-    out << "Compatibility:   " << composite.CompositeName << " (seal "
-        << Number(composite.CompositeSeal) << ", tone " << Number(composite.CompositeTone) << ")\n"
-        << "You:             " << SignInWords(user) << "\n"
-        << "Your partner:    " << SignInWords(partner) << "\n\n"
-        << seal.SealDescription << "\n";
+    const std::string_view compatibility = Tr("Match", "Compatibility");
+    const std::string_view you = Tr("Match", "You");
+    const std::string_view yourPartner = Tr("Match", "Your partner");
+    const std::size_t column = ValueColumn({compatibility, you, yourPartner});
+    const std::string_view compositeName = kinmatch::CompositeName(composite);
+    out << LabelledLine(compatibility,
+                        Arg(Tr("Match", "%1 (seal %2, tone %3)"),
+                            {compositeName, Number(composite.CompositeSeal),
+                             Number(composite.CompositeTone)}),
+                        column)
+        << LabelledLine(you, SignInWords(user), column)
+        << LabelledLine(yourPartner, SignInWords(partner), column) << "\n"
+        << kinmatch::SealDescription(composite.CompositeSeal) << "\n";
     if (!explain)
         return;
     const auto reduced = [](int sum, int limit, int result) {
-        return sum > limit ? "above " + Number(limit) + ", so " + Number(sum / 10) + " + " +
-                                 Number(sum % 10) + " = " + Number(result)
-                           : "not above " + Number(limit) + ", so it stays " + Number(result);
+        return sum > limit
+                   ? Arg(Tr("Working", "above %1, so %2 + %3 = %4"),
+                         {Number(limit), Number(sum / 10), Number(sum % 10), Number(result)})
+                   : Arg(Tr("Working", "not above %1, so it stays %2"),
+                         {Number(limit), Number(result)});
     };
-    const std::string_view toneName =
-        mmc::ToneTable[static_cast<std::size_t>(composite.CompositeTone - 1)];
-    out << "\nHow it is worked out:\n  You, born " << DateText(user.date) << ":\n"
-        << PersonWorking(user, "    ") << "  Your partner, born " << DateText(partner.date) << ":\n"
-        << PersonWorking(partner, "    ") << "  Seal sum: " << Number(userSign.DaySign) << " + "
-        << Number(partnerSign.DaySign) << " = " << Number(sealSum) << ", "
-        << reduced(sealSum, mmc::SealCount, composite.CompositeSeal) << ": " << seal.SealName
-        << "\n"
-        << "  Tone sum: " << Number(userSign.DayNumber) << " + " << Number(partnerSign.DayNumber)
-        << " = " << Number(toneSum) << ", "
-        << reduced(toneSum, mmc::ToneCount, composite.CompositeTone) << ": " << toneName << "\n"
-        << "  Name: the tone " << toneName << " goes between the words of " << seal.SealName << ": "
-        << composite.CompositeName << "\n";
+    const std::string_view sealName = kinmatch::SealName(composite.CompositeSeal);
+    const std::string_view toneName = kinmatch::ToneName(composite.CompositeTone);
+    const auto line = [](std::string_view pattern, std::initializer_list<std::string_view> values) {
+        return "  " + Arg(pattern, values) + "\n";
+    };
+    out << "\n"
+        << Tr("Working", "How it is worked out:") << "\n"
+        << line(Tr("Working", "You, born %1:"), {DateText(user.date)})
+        << PersonWorking(user, "    ")
+        << line(Tr("Working", "Your partner, born %1:"), {DateText(partner.date)})
+        << PersonWorking(partner, "    ")
+        << line(Tr("Working", "Seal sum: %1 + %2 = %3, %4: %5"),
+                {Number(userSign.DaySign), Number(partnerSign.DaySign), Number(sealSum),
+                 reduced(sealSum, mmc::SealCount, composite.CompositeSeal), sealName})
+        << line(Tr("Working", "Tone sum: %1 + %2 = %3, %4: %5"),
+                {Number(userSign.DayNumber), Number(partnerSign.DayNumber), Number(toneSum),
+                 reduced(toneSum, mmc::ToneCount, composite.CompositeTone), toneName})
+        //: How the composite's name is made: %1 the tone's name, %2 the seal's, %3 the composite's.
+        << line(Tr("Working", "Name: the tone %1 goes between the words of %2: %3"),
+                {toneName, sealName, compositeName});
 }
 
 std::unique_ptr<GroupForm> GroupFormOf(const std::string& form)

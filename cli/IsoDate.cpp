@@ -1,9 +1,13 @@
 #include "IsoDate.h"
 
+#include "Language.h"
+#include "Localized.h"
 #include "modMayanNumerology.h"
 
 namespace kinmatch_cli {
 namespace mmn = modMayanNumerology;
+using kinmatch::Arg;
+using kinmatch::Tr;
 
 namespace {
 
@@ -27,16 +31,15 @@ std::variant<BirthDate, std::string> ParseBirthDate(std::string_view text)
                             ReadDigits(text, 0, 4, date.year) &&
                             ReadDigits(text, 5, 2, date.month) && ReadDigits(text, 8, 2, date.day);
     if (!wellFormed)
-        return "not a date of the form YYYY-MM-DD";
+        return std::string(Tr("kinmatch-cli", "not a date of the form YYYY-MM-DD"));
     if (date.year < mmn::FirstYear || date.year > mmn::LastYear)
-        return "the year must lie in " + std::to_string(mmn::FirstYear) + ".." +
-               std::to_string(mmn::LastYear);
+        return Arg(Tr("kinmatch-cli", "the year must lie in %1..%2"),
+                   {std::to_string(mmn::FirstYear), std::to_string(mmn::LastYear)});
     if (date.month < 1 || date.month > 12)
-        return "there is no month " + std::to_string(date.month);
+        return Arg(Tr("kinmatch-cli", "there is no month %1"), {std::to_string(date.month)});
     if (date.day < 1 || date.day > 31 ||
         mmn::CheckDayOfMonth(date.year, date.month - 1, date.day) != mmn::DateProblem::None)
-        return std::string(mmn::MonthNames[static_cast<std::size_t>(date.month - 1)]) + " " +
-               std::to_string(date.year) + " has no day " + std::to_string(date.day);
+        return kinmatch::NoSuchDay(date.year, date.month, date.day);
     return date;
 }
 

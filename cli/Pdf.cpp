@@ -2,7 +2,10 @@
 
 #include "Failure.h"
 #include "Files.h"
+#include "KinmatchConfig.h"
 #include "PdfModule.h"
+
+#include <vector>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -22,15 +25,14 @@ struct LoadedModule {
 #ifdef _WIN32
 std::string LoadProblem()
 {
-    return LastSystemError();
+    return kinmatch::LastSystemError();
 }
 void* OpenModule(const std::string& path)
 {
-    const int size = MultiByteToWideChar(CP_UTF8, 0, path.c_str(), -1, nullptr, 0);
-    std::wstring wide(std::size_t(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, path.c_str(), -1, wide.data(), size);
-    // The module's own folder is searched first for the DLLs it needs (Qt's, beside it).
-    return LoadLibraryExW(wide.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    // By its full path, and the DLLs it needs (Qt's) from its own folder and the system's only:
+    // never from the current folder or the PATH, where anyone may have put a DLL of that name.
+    return LoadLibraryExW(kinmatch::Wide(path).c_str(), nullptr,
+                          LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
 void* EntryPoint(void* module)
 {
@@ -53,13 +55,23 @@ void* EntryPoint(void* module)
 }
 #endif
 
-// Beside the program (a build folder, or Windows), then where the package installs it.
+// By full path only: beside the program (a build folder, and the installed folder on Windows),
+// and on Linux the package's private library folder.
 LoadedModule LoadModule()
 {
-    const std::string folder = ProgramFolder();
+    const std::string folder = kinmatch::ProgramFolder();
     LoadedModule loaded;
-    for (const std::string& path : {folder + KINMATCH_PDF_MODULE,
-                                    folder + KINMATCH_PDF_MODULE_INSTALLED KINMATCH_PDF_MODULE}) {
+    if (folder.empty()) {
+        loaded.problem = "the program's own folder is unknown";
+        return loaded;
+    }
+    const std::vector<std::string> places = {
+        folder + KINMATCH_PDF_MODULE,
+#ifdef KINMATCH_PDF_MODULE_INSTALLED
+        folder + KINMATCH_PDF_MODULE_INSTALLED KINMATCH_PDF_MODULE,
+#endif
+    };
+    for (const std::string& path : places) {
         if (!loaded.problem.empty())
             loaded.problem += "; ";
         void* module = OpenModule(path);

@@ -2,14 +2,18 @@
 
 #include "Csv.h"
 #include "Failure.h"
+#include "Language.h"
+#include "Localized.h"
 #include "Names.h"
-#include "Report.h"
 #include "Utf8.h"
+#include "Windows1252.h"
 
 #include <algorithm>
 
 namespace kinmatch_cli {
 namespace mmn = modMayanNumerology;
+using kinmatch::Arg;
+using kinmatch::Tr;
 
 namespace {
 
@@ -32,12 +36,12 @@ std::string NameAt(std::string_view given, const std::string& where)
 {
     const std::string_view name = kinmatch::TrimBlanks(given);
     if (name.empty())
-        throw BadInputAt(where, "the name is blank");
+        throw BadInputAt(where, Tr("kinmatch-cli", "the name is blank"));
     if (!kinmatch::IsUtf8(name))
-        throw BadInputAt(where, "the name is not UTF-8 text");
+        throw BadInputAt(where, Tr("kinmatch-cli", "the name is not UTF-8 text"));
     if (kinmatch::IsNameTooLong(name))
-        throw BadInputAt(where, "the name is longer than " +
-                                    std::to_string(kinmatch::MaxNameLength) + " characters");
+        throw BadInputAt(where, Arg(Tr("kinmatch-cli", "the name is longer than %1 characters"),
+                                    {std::to_string(kinmatch::MaxNameLength)}));
     return std::string(name);
 }
 
@@ -45,7 +49,7 @@ std::string NameAt(std::string_view given, const std::string& where)
 void RefuseNul(std::string_view text, const std::string& where)
 {
     if (text.find('\0') != std::string_view::npos)
-        throw BadInputAt(where, "it holds a NUL byte, which text never holds");
+        throw BadInputAt(where, Tr("kinmatch-cli", "it holds a NUL byte, which text never holds"));
 }
 
 } // namespace
@@ -63,7 +67,15 @@ std::string_view MonthName(const BirthDate& date)
 
 std::string DateText(const BirthDate& date)
 {
-    return kinmatch::DateOfBirthText(MonthName(date), date.day, date.year);
+    return kinmatch::DateText(date.year, date.month, date.day);
+}
+
+std::string AsUtf8Text(std::string_view bytes)
+{
+    constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+    if (bytes.starts_with(ByteOrderMark))
+        bytes.remove_prefix(ByteOrderMark.size());
+    return kinmatch::IsUtf8(bytes) ? std::string(bytes) : modHelp::DecodeWindows1252(bytes);
 }
 
 DatedPerson PersonOf(const BirthDate& date, std::string name)
@@ -76,56 +88,66 @@ BirthDate DateOfArgument(const std::string& command, const std::string& text)
     return DateAt(text, command);
 }
 
-std::vector<BirthDate> DatesOfLines(std::string_view text, const std::string& source)
+std::vector<BirthDate> DatesOfLines(std::string_view bytes, const std::string& source)
 {
+    const std::string utf8 = AsUtf8Text(bytes);
+    std::string_view text = utf8;
     std::vector<BirthDate> dates;
     int number = 0;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         const std::string_view line = text.substr(0, end);
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-        const std::string where = source + ", line " + std::to_string(++number);
+        const std::string where =
+            Arg(Tr("kinmatch-cli", "%1, line %2"), {source, std::to_string(++number)});
         RefuseNul(line, where);
         const std::size_t first = line.find_first_not_of(" \t\r");
         if (first == std::string_view::npos)
-            throw BadInputAt(where, "the line is blank; give one date a line");
+            throw BadInputAt(where, Tr("kinmatch-cli", "the line is blank; give one date a line"));
         dates.push_back(
             DateAt(line.substr(first, line.find_last_not_of(" \t\r") - first + 1), where));
     }
     if (dates.empty())
-        throw BadInputAt(source, "holds no date");
+        throw BadInputAt(source, Tr("kinmatch-cli", "holds no date"));
     return dates;
 }
 
-std::vector<DatedPerson> PeopleOfCsv(std::string_view text, const std::string& source)
+std::vector<DatedPerson> PeopleOfCsv(std::string_view bytes, const std::string& source)
 {
+    const std::string text = AsUtf8Text(bytes);
+    const auto rowOf = [&](std::size_t row) {
+        return Arg(Tr("kinmatch-cli", "%1, row %2"), {source, std::to_string(row)});
+    };
     auto parsed = kinmatch::ParseCsv(text);
     if (const auto* error = std::get_if<kinmatch::CsvError>(&parsed))
-        throw BadInputAt(source + ", row " + std::to_string(error->row), error->problem);
+        throw BadInputAt(rowOf(error->row), error->problem);
     const auto& rows = std::get<std::vector<kinmatch::CsvRow>>(parsed);
     std::vector<DatedPerson> people;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const kinmatch::CsvRow& row = rows[i];
-        const std::string where = source + ", row " + std::to_string(row.number);
+        const std::string where = rowOf(row.number);
         if (row.fields.size() != 2)
-            throw BadInputAt(where, "a row needs two fields, a name and a date, not " +
-                                        std::to_string(row.fields.size()));
+            throw BadInputAt(
+                where, Arg(Tr("kinmatch-cli", "a row needs two fields, a name and a date, not %1"),
+                           {std::to_string(row.fields.size())}));
         if (i == 0 && EqualsIgnoringCase(row.fields[0], "name") &&
             EqualsIgnoringCase(row.fields[1], "date"))
             continue;
         RefuseNul(row.fields[0], where);
         RefuseNul(row.fields[1], where);
         if (people.size() == LargestGroup)
-            throw BadInputAt(source,
-                             "holds more than " + std::to_string(LargestGroup) + " persons");
+            throw BadInputAt(source, Arg(Tr("kinmatch-cli", "holds more than %1 persons"),
+                                         {std::to_string(LargestGroup)}));
         std::string name = NameAt(row.fields[0], where);
         people.push_back(PersonOf(DateAt(row.fields[1], where), std::move(name)));
     }
     if (people.size() < SmallestGroup)
-        throw BadInputAt(source, "holds " + std::to_string(people.size()) +
-                                     (people.size() == 1 ? " person" : " persons") +
-                                     "; a group needs " + std::to_string(SmallestGroup) + " to " +
-                                     std::to_string(LargestGroup));
+        throw BadInputAt(source,
+                         Arg(people.size() == 1
+                                 ? Tr("kinmatch-cli", "holds 1 person; a group needs %2 to %3")
+                                 : Tr("kinmatch-cli", "holds %1 persons; a group needs %2 to %3"),
+                             {std::to_string(people.size()), std::to_string(SmallestGroup),
+                              std::to_string(LargestGroup)}));
     return people;
 }
 

@@ -20,9 +20,14 @@ struct DatedPerson {
     const modMayanNumerology::PersonSign& sign() const { return reading.Sign; }
 };
 
+// The month's key, "July".
 std::string_view MonthName(const BirthDate& date);
-// "July 4, 1955"
+// The date in the reader's words: "July 4, 1955".
 std::string DateText(const BirthDate& date);
+
+// Text as the commands read it: without a UTF-8 byte-order mark, and from Windows-1252 where it
+// is not UTF-8 (as spreadsheets on Windows save CSV).
+std::string AsUtf8Text(std::string_view bytes);
 
 DatedPerson PersonOf(const BirthDate& date, std::string name = {});
 

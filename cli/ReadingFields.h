@@ -21,12 +21,12 @@ enum FieldForm : unsigned {
 };
 
 struct ReadingField {
-    std::string_view key;   // the JSON member and the CSV column
-    std::string_view label; // as people read it
+    std::string_view key; // the JSON member and the CSV column
+    const char* label;    // as people read it, marked for the catalogs (context "ReadingFields")
     unsigned forms;
     bool number;                              // a number in JSON
-    std::string (*data)(const DatedPerson&);  // as scripts read it
-    std::string (*shown)(const DatedPerson&); // as people read it
+    std::string (*data)(const DatedPerson&);  // as scripts read it, in English
+    std::string (*shown)(const DatedPerson&); // as people read it, in their language
     // Above 0: a paragraph of its own after the labelled lines, in this order.
     int paragraph = 0;
 };
@@ -37,7 +37,10 @@ inline constexpr std::size_t FieldsOfTheDate = 1;
 
 extern const std::array<ReadingField, 12> ReadingFields;
 
-// "Dog, tone 9": a person's sign and tone in a few words.
+// The field's label in the reader's language.
+std::string_view LabelOf(const ReadingField& field);
+
+// "Dog, tone 9": a person's sign and tone in a few words, in the reader's language.
 std::string SignInWords(const DatedPerson& person);
 
 } // namespace kinmatch_cli

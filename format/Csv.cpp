@@ -1,5 +1,7 @@
 #include "Csv.h"
 
+#include "Language.h"
+
 namespace kinmatch {
 
 namespace {
@@ -14,15 +16,23 @@ bool NeedsQuotes(std::string_view text)
     return false;
 }
 
+bool StartsAFormula(std::string_view text)
+{
+    return !text.empty() &&
+           std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+}
+
 } // namespace
 
 void AppendCsvField(std::string& out, std::string_view text)
 {
+    const std::string_view neutraliser = StartsAFormula(text) ? "'" : "";
     if (!NeedsQuotes(text)) {
-        out += text;
+        out.append(neutraliser).append(text);
         return;
     }
     out += '"';
+    out += neutraliser;
     for (const char c : text) {
         if (c == '"')
             out += '"';
@@ -102,7 +112,7 @@ std::variant<std::vector<CsvRow>, CsvError> ParseCsv(std::string_view text)
         }
     }
     if (quoted)
-        return CsvError{quotedFrom, "a quote that is never closed"};
+        return CsvError{quotedFrom, std::string(Tr("Csv", "a quote that is never closed"))};
     endRecord();
     return rows;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 // CSV as RFC 4180 has it: fields separated by commas, records by CR LF; a field holding a comma,
-// a quote or a line break is quoted, with its quotes doubled.
+// a quote or a line break is quoted, with its quotes doubled. A field that a spreadsheet would
+// run as a formula (one that starts with =, +, -, @, a tab or a carriage return) is written
+// after a ', as the usual guidance for CSV exports has it.
 
 #include <span>
 #include <string>
@@ -11,7 +13,7 @@
 
 namespace kinmatch {
 
-// Appends one field to out, quoted where it needs to be.
+// Appends one field to out, kept from formulas and quoted where it needs to be.
 void AppendCsvField(std::string& out, std::string_view field);
 // Appends the fields to out as one record, CR LF included.
 void AppendCsvRecord(std::string& out, std::span<const std::string_view> fields);

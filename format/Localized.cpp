@@ -20,6 +20,13 @@ std::string DateText(int year, int month, int day)
                {MonthName(month), std::to_string(day), std::to_string(year)});
 }
 
+std::string NoSuchDay(int year, int month, int day)
+{
+    //: %1 is a month's name, %2 a year, %3 a day that the month does not have.
+    return Arg(Tr("Dates", "%1 %2 has no day %3"),
+               {MonthName(month), std::to_string(year), std::to_string(day)});
+}
+
 std::string_view SignName(int daySign)
 {
     return Tr("SignTable", mmn::SignTable[static_cast<std::size_t>(daySign - 1)].EnglishName);

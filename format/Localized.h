@@ -15,6 +15,9 @@ std::string_view MonthName(int month);
 // A date in the reader's words: "July 4, 1955", "4 de julio de 1955".
 std::string DateText(int year, int month, int day);
 
+// "February 1900 has no day 29", in the reader's words.
+std::string NoSuchDay(int year, int month, int day);
+
 // The sign's own name (1 = Monkey ... 20 = Dog): "Monkey", "Mono".
 std::string_view SignName(int daySign);
 std::string_view SealName(int seal);

@@ -3,6 +3,8 @@
 #include "Scrambler.h"
 #include "Windows1252.h"
 
+#include "Language.h"
+#include "Localized.h"
 #include "Names.h"
 
 #include <algorithm>
@@ -71,21 +73,21 @@ ReadingFileDetails(std::string_view bytes)
     const auto lines = DecodeReadingFile(bytes);
     const std::string_view name = TrimBlanks(lines[0]);
     if (name.empty())
-        return "not a reading file (it holds no name)";
+        return std::string(Tr("ReadingFile", "not a reading file (it holds no name)"));
     if (IsNameTooLong(name))
-        return "the name is longer than " + std::to_string(MaxNameLength) + " characters";
+        return Arg(Tr("ReadingFile", "the name is longer than %1 characters"),
+                   {std::to_string(MaxNameLength)});
     const int year = WrittenNumber(lines[1]);
     const int day = WrittenNumber(lines[3]);
-    const auto monthRow = std::find(mmn::MonthNames.begin(), mmn::MonthNames.end(), lines[2]);
+    const int month = mmn::MonthNumber(lines[2]);
     if (year < mmn::FirstYear || year > mmn::LastYear)
-        return "not a reading file (no year 1900..2016 in line 2)";
-    if (monthRow == mmn::MonthNames.end())
-        return "not a reading file (no month name in line 3)";
+        return std::string(Tr("ReadingFile", "not a reading file (no year 1900..2016 in line 2)"));
+    if (month == 0)
+        return std::string(Tr("ReadingFile", "not a reading file (no month name in line 3)"));
     if (day < 1 || day > 31)
-        return "not a reading file (no day 1..31 in line 4)";
-    if (mmn::CheckDayOfMonth(year, int(monthRow - mmn::MonthNames.begin()), day) !=
-        mmn::DateProblem::None)
-        return lines[2] + " " + std::to_string(year) + " has no day " + std::to_string(day);
+        return std::string(Tr("ReadingFile", "not a reading file (no day 1..31 in line 4)"));
+    if (mmn::CheckDayOfMonth(year, month - 1, day) != mmn::DateProblem::None)
+        return NoSuchDay(year, month, day);
     return mmn::BirthDetails{std::string(name), static_cast<std::int16_t>(year), lines[2],
                              static_cast<std::int16_t>(day)};
 }

@@ -8,13 +8,14 @@
 
 namespace kinmatch {
 
-SaveOutcome SaveReadingFile(const QString& path, const modMayanNumerology::BirthDetails& details)
+SaveResult SaveReadingFile(const QString& path, const modMayanNumerology::BirthDetails& details)
 {
     const auto bytes = EncodeReadingFile(details);
     if (!bytes)
-        return SaveOutcome::NameNotStorable;
-    return WriteFileAtomically(path, QByteArray::fromStdString(*bytes)) ? SaveOutcome::Saved
-                                                                        : SaveOutcome::WriteFailed;
+        return {SaveOutcome::NameNotStorable, {}};
+    if (const auto cause = WriteFileAtomically(path, QByteArray::fromStdString(*bytes)))
+        return {SaveOutcome::WriteFailed, *cause};
+    return {};
 }
 
 std::array<QString, 4> LoadReadingFile(const QString& path)

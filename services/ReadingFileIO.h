@@ -12,9 +12,14 @@ namespace kinmatch {
 
 enum class SaveOutcome { Saved, NameNotStorable, WriteFailed };
 
+struct SaveResult {
+    SaveOutcome outcome = SaveOutcome::Saved;
+    QString cause; // why the write failed, in the reader's language
+};
+
 // Writes through a temporary file that replaces the old one only once it is complete, so a
 // failed save leaves an existing file as it was. Only a regular file is ever replaced.
-SaveOutcome SaveReadingFile(const QString& path, const modMayanNumerology::BirthDetails& details);
+SaveResult SaveReadingFile(const QString& path, const modMayanNumerology::BirthDetails& details);
 
 // The four lines of the file, read from at most its first ReadingFileReadLimit bytes; all empty
 // when the file cannot be read or is not a regular file (a FIFO is never waited on).

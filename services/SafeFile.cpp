@@ -1,66 +1,46 @@
 #include "SafeFile.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include "Files.h"
+#include "Language.h"
+#include "QtText.h"
 
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
+#include <QFile>
 
 namespace kinmatch {
 
+std::string PathOf(const QString& path)
+{
+#ifdef Q_OS_WIN
+    return ToUtf8(path);
+#else
+    return QFile::encodeName(path).toStdString();
+#endif
+}
+
 std::optional<QByteArray> ReadRegularFile(const QString& path, qint64 limit)
 {
-    QFile file;
-#ifdef Q_OS_UNIX
-    // Opened without blocking and checked on the open descriptor, so that a FIFO put in place of
-    // the file between a check and the open cannot make the open wait.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
-    struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
-        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
+    try {
+        const FileContents contents = ReadRegularFile(PathOf(path), std::size_t(limit));
+        return QByteArray::fromStdString(contents.bytes);
+    } catch (const FileError&) {
         return std::nullopt;
     }
-#else
-    if (!QFileInfo(path).isFile())
-        return std::nullopt;
-    file.setFileName(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-#endif
-    QByteArray bytes = file.read(limit);
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
 }
 
 bool IsRegularFileOrAbsent(const QString& path)
 {
-    const QFileInfo info(path);
-    return info.isFile() || (!info.exists() && !info.isSymLink());
+    return IsRegularFileOrAbsent(PathOf(path));
 }
 
-bool WriteFileAtomically(const QString& path, const QByteArray& bytes)
+std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray& bytes)
 {
-    if (!IsRegularFileOrAbsent(path))
-        return false;
-    QSaveFile file(path);
-    // Unbuffered, so that a short write (a full disk) shows in write()'s count: a buffered
-    // flush that writes only part of the file is not reported, and the commit would then
-    // replace the old file with a truncated one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
+    try {
+        WriteFileAtomically(PathOf(path),
+                            std::string_view(bytes.constData(), std::size_t(bytes.size())));
+        return std::nullopt;
+    } catch (const FileError& error) {
+        return ToQString(Tr("Files", error.what()));
     }
-    return file.commit();
 }
 
 } // namespace kinmatch

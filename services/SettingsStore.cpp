@@ -347,7 +347,7 @@ bool SettingsStore::write(const QString& section, const QString& key, const QStr
     for (const IniLine& line : lines)
         file += line.text + '\n';
     QDir().mkpath(QFileInfo(filePath_).path());
-    return WriteFileAtomically(filePath_, file);
+    return !WriteFileAtomically(filePath_, file);
 }
 
 #endif

@@ -3,6 +3,7 @@
 #include "ReadingFileIO.h"
 #include "Scrambler.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,6 +35,8 @@ private slots:
     void hugeFileIsReadInPart();
     void unreadableFileGivesEmptyLines();
     void failedSaveLeavesTheOldFile();
+    void failedSaveSaysWhy_data();
+    void failedSaveSaysWhy();
     void specialFilesAreNeitherReadNorWritten();
     void namesWithControlCharactersAreNotStored_data();
     void namesWithControlCharactersAreNotStored();
@@ -64,8 +67,9 @@ void ReadingFileTest::sizeIsTheFieldsPlusEightBytes()
     QFETCH(QString, name);
     QFETCH(int, day);
     const QString path = folder.filePath(QStringLiteral("size.man"));
-    QCOMPARE(SaveReadingFile(path, {name.toStdString(), 1980, "September", std::int16_t(day)}),
-             SaveOutcome::Saved);
+    QCOMPARE(
+        SaveReadingFile(path, {name.toStdString(), 1980, "September", std::int16_t(day)}).outcome,
+        SaveOutcome::Saved);
     const qsizetype fields =
         name.size() + 4 + qsizetype(std::strlen("September")) + QString::number(day).size();
     QCOMPARE(QFile(path).size(), fields + 8);
@@ -83,7 +87,8 @@ void ReadingFileTest::saveThenLoadRestoresEveryField()
 {
     QFETCH(QString, name);
     const QString path = folder.filePath(QStringLiteral("round.man"));
-    QCOMPARE(SaveReadingFile(path, {name.toStdString(), 2016, "December", 31}), SaveOutcome::Saved);
+    QCOMPARE(SaveReadingFile(path, {name.toStdString(), 2016, "December", 31}).outcome,
+             SaveOutcome::Saved);
     const auto lines = LoadReadingFile(path);
     QCOMPARE(lines[0], name);
     QCOMPARE(lines[1], "2016");
@@ -97,7 +102,7 @@ void ReadingFileTest::namesOutsideWindows1252AreNotStored()
     QCOMPARE(UnstorableCharacter(QString::fromUtf8("Ann 😀 Lee")), QString::fromUtf8("😀"));
     QVERIFY(UnstorableCharacter(QString::fromUtf8("Zoë")).isEmpty());
     const QString path = folder.filePath(QStringLiteral("omega.man"));
-    QCOMPARE(SaveReadingFile(path, {"Ω", 1980, "May", 5}), SaveOutcome::NameNotStorable);
+    QCOMPARE(SaveReadingFile(path, {"Ω", 1980, "May", 5}).outcome, SaveOutcome::NameNotStorable);
     QVERIFY(!QFile::exists(path));
 }
 
@@ -157,7 +162,7 @@ void ReadingFileTest::unreadableFileGivesEmptyLines()
 void ReadingFileTest::failedSaveLeavesTheOldFile()
 {
     const QString path = folder.filePath(QStringLiteral("kept.man"));
-    QCOMPARE(SaveReadingFile(path, {"Ann", 1955, "July", 4}), SaveOutcome::Saved);
+    QCOMPARE(SaveReadingFile(path, {"Ann", 1955, "July", 4}).outcome, SaveOutcome::Saved);
     QFile old(path);
     QVERIFY(old.open(QIODevice::ReadOnly));
     const QByteArray before = old.readAll();
@@ -166,7 +171,7 @@ void ReadingFileTest::failedSaveLeavesTheOldFile()
     SKIP_UNLESS_FAULTS_CAN_BE_MADE();
     std::optional<DiskFullAfter> full(std::in_place, 8);
     const SaveOutcome outcome =
-        SaveReadingFile(path, {"A much longer name than before", 2000, "May", 5});
+        SaveReadingFile(path, {"A much longer name than before", 2000, "May", 5}).outcome;
     full.reset();
     QCOMPARE(outcome, SaveOutcome::WriteFailed);
 
@@ -174,9 +179,66 @@ void ReadingFileTest::failedSaveLeavesTheOldFile()
     QCOMPARE(old.readAll(), before);
     // A folder that does not exist fails too, and creates nothing.
     QCOMPARE(
-        SaveReadingFile(folder.filePath(QStringLiteral("gone/x.man")), {"Ann", 1955, "July", 4}),
+        SaveReadingFile(folder.filePath(QStringLiteral("gone/x.man")), {"Ann", 1955, "July", 4})
+            .outcome,
         SaveOutcome::WriteFailed);
     QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("gone"))));
+}
+
+void ReadingFileTest::failedSaveSaysWhy_data()
+{
+    QTest::addColumn<QString>("place"); // what is at x.man before the save
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("a read-only file, even for root") << "read-only"
+                                                     << "Permission denied";
+    QTest::newRow("a folder in the way") << "folder"
+                                         << "Is a directory";
+    QTest::newRow("a folder removed while the dialog was open") << "gone"
+                                                                << "No such file or directory";
+    QTest::newRow("a FIFO") << "fifo"
+                            << "not a regular file";
+    QTest::newRow("a disk that fills up") << "full"
+                                          << "File too large";
+}
+
+void ReadingFileTest::failedSaveSaysWhy()
+{
+    QFETCH(QString, place);
+    QFETCH(QString, cause);
+    SKIP_UNLESS_FAULTS_CAN_BE_MADE();
+    const QTemporaryDir here; // a folder of the row's own
+    QString path = here.filePath(QStringLiteral("x.man"));
+    QByteArray before;
+    if (place == "read-only" || place == "full") {
+        QVERIFY(SaveReadingFile(path, {"Ann", 1955, "July", 4}).outcome == SaveOutcome::Saved);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        before = file.readAll();
+        if (place == "read-only")
+            QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    } else if (place == "folder") {
+        QVERIFY(QDir(here.path()).mkdir(QStringLiteral("x.man")));
+    } else if (place == "gone") {
+        path = here.filePath(QStringLiteral("gone/x.man"));
+    } else if (place == "fifo") {
+        QVERIFY(MakeFifo(path));
+    }
+    std::optional<DiskFullAfter> full;
+    if (place == "full")
+        full.emplace(8);
+    const SaveResult saved =
+        SaveReadingFile(path, {"A much longer name than before", 2000, "May", 5});
+    full.reset();
+    QCOMPARE(saved.outcome, SaveOutcome::WriteFailed);
+    QCOMPARE(saved.cause, cause);
+    if (!before.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), before);
+    }
+    // No unfinished file is left beside it.
+    QCOMPARE(QDir(here.path()).entryList({QStringLiteral(".x.man*")}, QDir::Files | QDir::Hidden),
+             QStringList());
 }
 
 void ReadingFileTest::specialFilesAreNeitherReadNorWritten()
@@ -194,7 +256,7 @@ void ReadingFileTest::specialFilesAreNeitherReadNorWritten()
     }
     for (const QString& line : reading.get())
         QVERIFY(line.isEmpty());
-    QCOMPARE(SaveReadingFile(fifo, {"Ann", 1955, "July", 4}), SaveOutcome::WriteFailed);
+    QCOMPARE(SaveReadingFile(fifo, {"Ann", 1955, "July", 4}).outcome, SaveOutcome::WriteFailed);
     QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile()); // still the FIFO
     for (const QString& path : {folder.path(), QStringLiteral("/dev/null")})
         for (const QString& line : LoadReadingFile(path))
@@ -223,7 +285,7 @@ void ReadingFileTest::namesWithControlCharactersAreNotStored()
     QCOMPARE(UnstorableCharacter(name), shown);
     QVERIFY(!EncodeReadingFile({name.toStdString(), 1955, "July", 4}));
     const QString path = folder.filePath(QStringLiteral("control.man"));
-    QCOMPARE(SaveReadingFile(path, {name.toStdString(), 1955, "July", 4}),
+    QCOMPARE(SaveReadingFile(path, {name.toStdString(), 1955, "July", 4}).outcome,
              SaveOutcome::NameNotStorable);
     QVERIFY(!QFile::exists(path));
 }

@@ -334,7 +334,7 @@ void ReportWindowTest::nameBoxTurnsPastedLineBreaksIntoBlanks()
 void ReportWindowTest::openRestoresTheUserAndGenerates()
 {
     const QString path = folder.filePath("zoe.man");
-    QCOMPARE(SaveReadingFile(path, {"Zoë Lee", 1980, "February", 29}), SaveOutcome::Saved);
+    QCOMPARE(SaveReadingFile(path, {"Zoë Lee", 1980, "February", 29}).outcome, SaveOutcome::Saved);
     frmMain* window = program->mainWindow();
     Child<QLineEdit>(window, "txtNameF")->setText("Bob");
     platform->fileToOpen = path;
@@ -366,7 +366,7 @@ void ReportWindowTest::openChecksTheLastThreeCharacters()
     QFETCH(QString, name);
     QFETCH(bool, accepted);
     const QString path = folder.filePath(name);
-    QCOMPARE(SaveReadingFile(path, {"Ann", 1955, "July", 4}), SaveOutcome::Saved);
+    QCOMPARE(SaveReadingFile(path, {"Ann", 1955, "July", 4}).outcome, SaveOutcome::Saved);
     Child<QLineEdit>(program->mainWindow(), "txtNameF")->setText("Bob");
     platform->fileToOpen = path;
     Click(program->mainWindow(), "cmdOpen");
@@ -427,7 +427,7 @@ void ReportWindowTest::longerNameInAFileIsRefusedNotCut()
 void ReportWindowTest::openWithoutAPartnerStopsAtValidation()
 {
     const QString path = folder.filePath("ann.man");
-    QCOMPARE(SaveReadingFile(path, {"Ann", 2000, "January", 1}), SaveOutcome::Saved);
+    QCOMPARE(SaveReadingFile(path, {"Ann", 2000, "January", 1}).outcome, SaveOutcome::Saved);
     platform->fileToOpen = path;
     Click(program->mainWindow(), "cmdOpen");
     Settle();
@@ -460,7 +460,7 @@ void ReportWindowTest::readingFileGivenAtStartUp()
     running.program.reset(); // one program at a time
     Settle();
     const QString good = folder.filePath("start.man");
-    QCOMPARE(SaveReadingFile(good, {"Ann", 1976, "February", 29}), SaveOutcome::Saved);
+    QCOMPARE(SaveReadingFile(good, {"Ann", 1976, "February", 29}).outcome, SaveOutcome::Saved);
     // The desktop hands over a file it recognised by its content, whatever its name (another
     // name than "start.MAN", which on Windows would be the same file); what holds no reading is
     // refused as the dialog refuses it.

@@ -166,7 +166,7 @@ void QtPlatform::openWebAddress(const QString& address)
 void QtPlatform::print(const QTextDocument& document)
 {
     if (!pdfFile_.isEmpty()) {
-        WriteFileAtomically(pdfFile_, PdfOf(document));
+        (void)WriteFileAtomically(pdfFile_, PdfOf(document));
         return;
     }
 #ifdef Q_OS_WIN

@@ -8,6 +8,7 @@
 #include "ReportDocument.h"
 #include "modHelp.h"
 
+#include <QDir>
 #include <QKeyEvent>
 #include <QTextEdit>
 
@@ -100,5 +101,11 @@ void frmSave::cmdSave_Click()
         {tr("Kinmatch"), tr("Mayan Astrology (*.man)"), QStringLiteral("man"), true});
     if (!path || path->isEmpty())
         return;
-    kinmatch::SaveReadingFile(*path, user);
+    // The old file is kept whatever went wrong; the user is told, so that the reading is not
+    // thought kept.
+    const kinmatch::SaveResult saved = kinmatch::SaveReadingFile(*path, user);
+    if (saved.outcome == kinmatch::SaveOutcome::WriteFailed)
+        platform_.showMessage(
+            tr("%1 could not be saved: %2").arg(QDir::toNativeSeparators(*path), saved.cause),
+            kinmatch::MessageIcon::Critical);
 }
