@@ -29,8 +29,8 @@ struct FileContents {
 FileContents ReadRegularFile(const std::string& path, std::size_t limit);
 
 // At most limit bytes of the regular file, pipe, FIFO or terminal at path, waiting for a pipe's
-// writer as a command-line tool does ("group <(cat g.csv)", /dev/stdin); a folder or a disk is
-// refused. Throws FileError.
+// writer as a command-line tool does ("group <(cat g.csv)", /dev/stdin); a folder, a disk or a
+// socket is refused. Throws FileError.
 FileContents ReadFileOrStream(const std::string& path, std::size_t limit);
 
 // At most limit bytes of standard input. Throws FileError.

@@ -128,16 +128,27 @@ FileContents ReadRegularFile(const std::string& path, std::size_t limit)
 FileContents ReadFileOrStream(const std::string& path, std::size_t limit)
 {
     struct stat status {};
-    const Descriptor fd(OpenForReading(path, status));
+    Descriptor checked(OpenForReading(path, status));
     if (S_ISDIR(status.st_mode))
         ThrowErrno(EISDIR);
-    if (!S_ISREG(status.st_mode) && !S_ISFIFO(status.st_mode) && !S_ISSOCK(status.st_mode) &&
-        !S_ISCHR(status.st_mode))
+    if (!S_ISREG(status.st_mode) && !S_ISFIFO(status.st_mode) && !S_ISCHR(status.st_mode))
         throw FileError(causes::NotReadable);
-    // A stream is read as a tool reads one: waiting for what its writer sends.
-    const int flags = ::fcntl(fd.get(), F_GETFL);
-    if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0)
+    if (!S_ISFIFO(status.st_mode)) {
+        // A terminal is read as a tool reads one, waiting for the user's lines.
+        const int flags = ::fcntl(checked.get(), F_GETFL);
+        if (flags < 0 || ::fcntl(checked.get(), F_SETFL, flags & ~O_NONBLOCK) != 0)
+            ThrowErrno();
+        return ReadDescriptor(checked.get(), limit);
+    }
+    // A named pipe is opened again, waiting for its writer as cat would: opened without
+    // waiting, it would read as empty until a writer came.
+    const Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0)
         ThrowErrno();
+    if (::fstat(fd.get(), &status) != 0)
+        ThrowErrno();
+    if (!S_ISFIFO(status.st_mode) && !S_ISREG(status.st_mode))
+        throw FileError(causes::NotReadable);
     return ReadDescriptor(fd.get(), limit);
 }
 

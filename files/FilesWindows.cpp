@@ -34,6 +34,9 @@ std::string Utf8(std::wstring_view wide)
 
 namespace {
 
+// Not named by every SDK's headers.
+constexpr DWORD DiskQuotaExceeded = 1295;
+
 std::string SystemText(DWORD code)
 {
     wchar_t* text = nullptr;
@@ -68,7 +71,7 @@ std::string CauseOf(DWORD code)
         return causes::NoSpace;
     case ERROR_WRITE_PROTECT:
         return causes::ReadOnlyFileSystem;
-    case ERROR_DISK_QUOTA_EXCEEDED:
+    case DiskQuotaExceeded:
         return causes::QuotaExceeded;
     case ERROR_FILENAME_EXCED_RANGE:
         return causes::NameTooLong;

@@ -19,6 +19,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QThread>
+
+#include <future>
 #include <sstream>
 
 namespace {
@@ -136,6 +139,9 @@ private slots:
     void conventions();
     void fullStandardOutputIsAFailure_data();
     void fullStandardOutputIsAFailure();
+    void readingFileExtensionInAnyCase();
+    void pipesAreRead_data();
+    void pipesAreRead();
 
 private:
     QTemporaryDir folder;
@@ -247,6 +253,13 @@ void CliTest::helpAndVersion()
     const Outcome help = RunCli({"--help"});
     QCOMPARE(help.status, 0);
     QVERIFY(help.out.contains(QLatin1String("kinmatch-cli match USER-DATE PARTNER-DATE [--json]")));
+    QVERIFY(
+        help.out.contains(QLatin1String("kinmatch-cli reading - [--json | --csv] [--explain]")));
+    QVERIFY(help.out.contains(QLatin1String("  -h, --help ")));
+    // Each command's help words its options for that command.
+    const Outcome group = RunCli({"group", "--help"});
+    QVERIFY2(group.out.contains(QLatin1String("\"pairs\"")), qPrintable(group.out));
+    QVERIFY2(!group.out.contains(QLatin1String("several dates")), qPrintable(group.out));
     const Outcome version = RunCli({"--version"});
     QCOMPARE(version.status, 0);
     QCOMPARE(version.out, "kinmatch-cli 1.10\n");
@@ -803,9 +816,10 @@ void CliTest::terminalNeverGetsControlCharacters()
 void CliTest::failedWritesKeepTheOldFile_data()
 {
     QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("target"); // "folder", "missing folder", "full disk"
+    QTest::addColumn<QString>(
+        "target"); // "folder", "missing folder", "full disk", "read-only file"
     for (const char* command : {"report-pdf", "report-html", "couple-pdf", "group-html", "save"})
-        for (const char* target : {"folder", "missing folder", "full disk"})
+        for (const char* target : {"folder", "missing folder", "full disk", "read-only file"})
             QTest::addRow("%s to a %s", command, target) << command << target;
 }
 
@@ -825,6 +839,9 @@ void CliTest::failedWritesKeepTheOldFile()
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(old);
+        // As the shell and cp refuse it, even to root.
+        if (target == "read-only file")
+            QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     }
     QStringList args;
     if (command.startsWith("report"))
@@ -851,9 +868,13 @@ void CliTest::failedWritesKeepTheOldFile()
     QVERIFY(outcome.out.isEmpty());
     QCOMPARE(outcome.err.count('\n'), 1);
     QVERIFY2(outcome.err.contains("cannot write"), qPrintable(outcome.err));
-    if (target == "full disk")
+    if (target == "read-only file")
+        QVERIFY2(outcome.err.endsWith(": cannot write: Permission denied\n"),
+                 qPrintable(outcome.err));
+    if (target == "full disk" || target == "read-only file") {
         QCOMPARE(Contents(path), old);
-    else
+        QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    } else
         QVERIFY(!QFileInfo(path).isFile());
     QCOMPARE(QDir(folder.path()).entryList({"*.tmp", ".*"}, QDir::Files | QDir::Hidden),
              QStringList());
@@ -894,6 +915,17 @@ void CliTest::inputFaults_data()
         << "kinmatch-cli: standard input, row 2: the name is longer than 32767 characters\n";
     QTest::newRow("a folder with its cause") << QStringList{"group", "/"} << QByteArray()
                                              << "kinmatch-cli: '/': cannot read: Is a directory\n";
+    // Standard input of exactly the limit is read whole: it holds no person, rather than too
+    // much.
+    QTest::newRow("standard input of exactly 16 MiB")
+        << QStringList{"group", "-"} << QByteArray(16 * 1024 * 1024, '\n')
+        << "kinmatch-cli: standard input: holds 0 persons; a group needs 2 to 1000\n";
+#ifdef Q_OS_UNIX
+    QTest::newRow("an endless device is read to the limit only")
+        << QStringList{"group", "/dev/zero"} << QByteArray()
+        << "kinmatch-cli: '/dev/zero': holds more than 16 MB, more than any batch of dates or "
+           "group needs\n";
+#endif
 }
 
 void CliTest::inputFaults()
@@ -932,6 +964,24 @@ void CliTest::outputFaults_data()
         << QByteArray("\"<b onmouseover='x'>&\",1955-07-04\nBob\x7f\x1b,2000-01-01\n")
         << "&lt;b onmouseover=&#39;x&#39;&gt;&amp;|Bob\\x7F\\x1B"
         << "<b onmouseover";
+    QTest::newRow("CSV keeps names from running as formulas")
+        << QStringList{"group", "-", "--csv"}
+        << QByteArray(
+               "\"=HYPERLINK(\"\"http://x\"\")\",1955-07-04\n@SUM(1),2000-01-01\n+1,2000-01-01\n"
+               "-2,2000-01-01\n")
+        << "\"'=HYPERLINK(\"\"http://x\"\")\",'@SUM(1),11,4,|\r\n'+1,'-2,"
+        << "\r\n=HYPERLINK";
+    QTest::newRow("text shows a right-to-left override escaped")
+        << QStringList{"group", "-"}
+        << QByteArray("\"Ann\xE2\x80\xAEgnp.exe\",1955-07-04\nBob\xE2\x81\xA6,2000-01-01\n")
+        << "Ann\\u202Egnp.exe and Bob\\u2066: "
+        << "\xE2\x80\xAE";
+    // A name that holds a backslash escape as its text is told from one that holds the
+    // character: the text's backslash is doubled.
+    QTest::newRow("text escapes a literal escape apart")
+        << QStringList{"group", "-"} << QByteArray("Ann\\x0D,1955-07-04\nBob,2000-01-01\n")
+        << "Ann\\\\x0D and Bob: "
+        << "Ann\\x0D and";
     QTest::newRow("report page keeps its line breaks")
         << QStringList{"report", "--name", "Ann", "1955-07-04", "--html", "OUT"} << QByteArray()
         << "Ann<br>"
@@ -983,6 +1033,33 @@ void CliTest::conventions_data()
     QTest::newRow("an unwritable file says why")
         << QStringList{"save", "/proc/kinmatch.man", "--name", "Ann", "1955-07-04"} << 1 << ""
         << "kinmatch-cli: '/proc/kinmatch.man': cannot write: No such file or directory\n";
+    QTest::newRow("help after --version is the help")
+        << QStringList{"--version", "--help"} << 0 << "Usage:\n"
+        << "";
+    QTest::newRow("help twice is the help") << QStringList{"--help", "--help"} << 0 << "Usage:\n"
+                                            << "";
+    QTest::newRow("-h twice is the help") << QStringList{"-h", "-h"} << 0 << "Usage:\n"
+                                          << "";
+    QTest::newRow("--version with anything else points to the help")
+        << QStringList{"--version", "x"} << 2 << ""
+        << "kinmatch-cli: '--version': takes no arguments (try 'kinmatch-cli --help')\n";
+    QTest::newRow("-h asks a command for its help")
+        << QStringList{"save", "-h"} << 0 << "Usage:\n  kinmatch-cli save FILE.man"
+        << "";
+    QTest::newRow("a reading file needs its extension, not three letters")
+        << QStringList{"save", "human", "--name", "Ann", "1955-07-04"} << 2 << ""
+        << "kinmatch-cli: 'human': does not end in .man\n";
+    QTest::newRow("save - writes the reading file to standard output")
+        << QStringList{"save", "-", "--name", "Ann", "1955-07-04"} << 0 << ""
+        << "";
+    QTest::newRow("--html - writes to standard output")
+        << QStringList{"couple", "--name",     "Ann",    "1955-07-04", "--name",
+                       "Bob",    "2000-01-01", "--html", "-"}
+        << 0 << "<!DOCTYPE html>"
+        << "";
+    QTest::newRow("--pdf - writes to standard output")
+        << QStringList{"report", "--name", "Ann", "1955-07-04", "--pdf", "-"} << 0 << "%PDF-"
+        << "";
     QTest::newRow("a folder in the way says why")
         << QStringList{"report", "--name", "Ann", "1955-07-04", "--html", "/tmp"} << 1 << ""
         << "kinmatch-cli: '/tmp': cannot write: Is a directory\n";
@@ -1026,6 +1103,47 @@ void CliTest::fullStandardOutputIsAFailure()
     QCOMPARE(program.exitCode(), 1);
     QCOMPARE(QString::fromUtf8(program.readAllStandardError()),
              "kinmatch-cli: standard output: cannot write: No space left on device\n");
+}
+
+void CliTest::readingFileExtensionInAnyCase()
+{
+    const QString file = folder.filePath("ANN.MAN");
+    const Outcome outcome = RunProgram({"save", file, "--name", "Ann", "1955-07-04"});
+    QCOMPARE(outcome.status, 0);
+    QCOMPARE(outcome.err, QString());
+    QVERIFY(QFileInfo(file).isFile());
+}
+
+void CliTest::pipesAreRead_data()
+{
+    QTest::addColumn<QString>("source"); // "stdin" for /dev/stdin, "fifo" for a named pipe
+    QTest::newRow("/dev/stdin") << "stdin";
+    QTest::newRow("a FIFO with its writer") << "fifo";
+}
+
+void CliTest::pipesAreRead()
+{
+    QFETCH(QString, source);
+    SKIP_UNLESS_FAULTS_CAN_BE_MADE();
+    const QByteArray group = "Ann,1955-07-04\nBob,2000-01-01\n";
+    QString path = QStringLiteral("/dev/stdin");
+    std::future<void> writer;
+    if (source == "fifo") {
+        path = folder.filePath("group.fifo");
+        QVERIFY(MakeFifo(path));
+        // The writer comes after the reader has opened the pipe, as a shell's <(...) may.
+        writer = std::async(std::launch::async, [path, group] {
+            QThread::msleep(300);
+            QFile pipe(path);
+            if (pipe.open(QIODevice::WriteOnly))
+                pipe.write(group);
+        });
+    }
+    const Outcome outcome = RunProgram({"group", path, "--csv"}, source == "stdin" ? group : "");
+    QCOMPARE(outcome.err, QString());
+    QCOMPARE(outcome.status, 0);
+    QCOMPARE(outcome.out, "A,B,CompositeSeal,CompositeTone,CompositeName\r\n"
+                          "Ann,Bob,11,4,Blue Self-Existing Monkey\r\n");
 }
 
 QTEST_MAIN(CliTest)

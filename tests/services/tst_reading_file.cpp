@@ -258,7 +258,8 @@ void ReadingFileTest::specialFilesAreNeitherReadNorWritten()
         QVERIFY(line.isEmpty());
     QCOMPARE(SaveReadingFile(fifo, {"Ann", 1955, "July", 4}).outcome, SaveOutcome::WriteFailed);
     QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile()); // still the FIFO
-    for (const QString& path : {folder.path(), QStringLiteral("/dev/null")})
+    for (const QString& path :
+         {folder.path(), QStringLiteral("/dev/null"), QStringLiteral("/dev/zero")})
         for (const QString& line : LoadReadingFile(path))
             QVERIFY2(line.isEmpty(), qPrintable(path));
 }

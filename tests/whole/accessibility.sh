@@ -8,14 +8,11 @@
 set -u
 build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-launcher=/usr/libexec/at-spi-bus-launcher
 for tool in Xvfb dbus-daemon dbus-send xdpyinfo xdotool xprop xmessage openbox; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
-[[ -x $launcher ]] || { echo "SKIP: at-spi2-core is not installed"; exit 77; }
-/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
-
 source "$here/display.sh"
+skip_without_accessibility_bus
 test_folder
 # The walks share a module of their own; they leave no compiled copy of it in the sources.
 export PYTHONDONTWRITEBYTECODE=1
@@ -25,19 +22,7 @@ private_display "$work"
 # closes them.
 start_window_manager openbox --sm-disable
 
-# A session bus of the test's own, and the accessibility bus on it.
-dbus-daemon --session --nofork --nopidfile --address="unix:path=$work/session-bus" >/dev/null 2>&1 &
-pids+=($!)
-export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/session-bus
-for _ in $(seq 100); do [[ -S $work/session-bus ]] && break; sleep 0.05; done
-"$launcher" --launch-immediately >/dev/null 2>&1 &
-pids+=($!)
-# The accessibility bus is up once its launcher answers for it.
-for _ in $(seq 200); do
-    dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus org.a11y.Bus.GetAddress \
-        >/dev/null 2>&1 && break
-    sleep 0.05
-done
+private_accessibility_bus "$work"
 
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$build/kinmatch" >"$work/kinmatch.log" 2>&1 &
 on_x=$!

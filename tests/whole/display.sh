@@ -59,6 +59,32 @@ private_display() {
     unset QT_QPA_PLATFORM BROWSER WAYLAND_DISPLAY
 }
 
+# skip_without_accessibility_bus: the test skips where the AT-SPI bus or pyatspi is missing.
+accessibility_launcher=/usr/libexec/at-spi-bus-launcher
+skip_without_accessibility_bus() {
+    [[ -x $accessibility_launcher ]] || { echo "SKIP: at-spi2-core is not installed"; exit 77; }
+    command -v dbus-daemon >/dev/null || { echo "SKIP: dbus-daemon is not installed"; exit 77; }
+    /usr/bin/python3 -c 'import pyatspi' 2>/dev/null ||
+        { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
+}
+
+# private_accessibility_bus FOLDER: a session bus of the test's own, and the accessibility bus
+# on it, as a desktop session has them; returns once the bus answers.
+private_accessibility_bus() {
+    dbus-daemon --session --nofork --nopidfile --address="unix:path=$1/session-bus" >/dev/null 2>&1 &
+    pids+=($!)
+    export DBUS_SESSION_BUS_ADDRESS=unix:path=$1/session-bus
+    for _ in $(seq 100); do [[ -S $1/session-bus ]] && break; sleep 0.05; done
+    "$accessibility_launcher" --launch-immediately >/dev/null 2>&1 &
+    pids+=($!)
+    for _ in $(seq 200); do
+        dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus \
+            org.a11y.Bus.GetAddress >/dev/null 2>&1 && return 0
+        sleep 0.05
+    done
+    fail "the accessibility bus did not come up"
+}
+
 # start_window_manager COMMAND...: starts a window manager on the display (its id in pids and
 # in window_manager) and returns once it frames new windows (a window it manages has its
 # frame's extents), so that no window of the test is mapped before the manager takes windows
@@ -90,6 +116,23 @@ window_manager_frames() {
     kill "$probe" 2>/dev/null
     wait "$probe" 2>/dev/null
     return "$framed"
+}
+
+# role NAME: the id of the visible window of the program that carries that role (its object
+# name: frmMain, frmMayanCompatibilityResult, frmSave, frmAbout, frmNagScreen2), waiting up to
+# window_wait seconds (10 unless set). Every language gives the same answer.
+role() {
+    local id
+    for _ in $(seq $((${window_wait:-10} * 20))); do
+        for id in $(xdotool search --onlyvisible --class '^kinmatch$' 2>/dev/null); do
+            if xprop -id "$id" WM_WINDOW_ROLE 2>/dev/null | grep -q "= \"$1\"$"; then
+                echo "$id"
+                return 0
+            fi
+        done
+        sleep 0.05
+    done
+    return 1
 }
 
 # window TITLE-REGEX [WIDTH]: the id of a visible window of that title (and width), waiting up to

@@ -69,15 +69,23 @@ fi
 completion=$prefix/share/bash-completion/completions/kinmatch-cli
 [[ -s $completion ]] || fail "the installation lacks the bash completion"
 completes() { # completes WORD...: what the completion offers after the words
-    bash -c 'source "$1"; shift; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _kinmatch_cli; printf "%s\n" "${COMPREPLY[@]}" | sort' _ "$completion" "$@"
+    bash -c 'source "$1"; shift; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _kinmatch_cli; printf "%s\n" "${COMPREPLY[@]}" | LC_ALL=C sort' _ "$completion" "$@"
 }
 commands=$("$cli" --help | sed -n 's/^  kinmatch-cli \([a-z]*\) .*/\1/p' | sort -u)
-[[ $(completes kinmatch-cli "" | grep -v '^--') == "$commands" ]] || fail "the completion offers other commands than --help lists"
+[[ $(completes kinmatch-cli "" | grep -v "^-") == "$commands" ]] || fail "the completion offers other commands than --help lists"
 for command in $commands; do
-    options=$("$cli" "$command" --help | grep -oE -- '^  --[a-z]+' | tr -d ' ' | sort)
-    [[ $(completes kinmatch-cli "$command" --) == "$options" ]] ||
-        fail "the completion offers $command other options than its --help: $(completes kinmatch-cli "$command" --)"
+    # The options of the command's --help, and -- that ends them.
+    options=$( ("$cli" "$command" --help | grep -oE -- '^  (-h, )?--[a-z]+' | grep -oE -- '-{1,2}[a-z]+'; echo --) | LC_ALL=C sort -u)
+    [[ $(completes kinmatch-cli "$command" -) == "$options" ]] ||
+        fail "the completion offers $command other options than its --help: $(completes kinmatch-cli "$command" -)"
 done
+# Files in any letter case, folders once, and after -- no option.
+mkdir -p "$work/files/sub.csv" && touch "$work/files/UPPER.CSV" "$work/files/lower.csv" "$work/files/x.txt"
+offered=$(cd "$work/files" && completes kinmatch-cli group "")
+[[ $offered == "$(printf 'UPPER.CSV\nlower.csv\nsub.csv')" ]] ||
+    fail "the completion offers for group: $(tr '\n' ' ' <<<"$offered")"
+[[ -z $(cd "$work/files" && completes kinmatch-cli group -- -) ]] ||
+    fail "the completion offers options after --"
 
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop-file-validate"

@@ -356,6 +356,8 @@ void ShowWithoutTakingFocus(QWidget* window)
 void FinishWindow(QWidget* window)
 {
     window->setWindowTitle(Title());
+    // What tells the windows apart on X, whatever their language (their titles are alike).
+    window->setWindowRole(window->objectName());
     // A fixed size offers no maximize button (which the window manager would draw inert, and
     // which Qt's own Wayland title bar would offer to a window that cannot grow).
     Qt::WindowFlags flags =

@@ -19,6 +19,9 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <memory>
+#include <utility>
+
 #ifdef Q_OS_WIN
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -120,6 +123,32 @@ const QString SettingsSection = QStringLiteral("Settings");
 // How long a print job may take to reach the print system before it is given up.
 constexpr int PrintTimeoutMilliseconds = 5000;
 
+// A message that does not hold the window: the user reads it when they will, and a screen reader
+// announces it as it appears.
+void Notify(const QString& text, QMessageBox::Icon icon, bool selectable = false)
+{
+    auto* box =
+        new QMessageBox(icon, QStringLiteral("Kinmatch"), text, QMessageBox::Ok, DialogParent());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    if (selectable)
+        box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->show();
+}
+
+void NotOpened(const QString& address)
+{
+    Notify(QtPlatform::tr("The page could not be opened in a web browser. Its address, to copy "
+                          "into one:\n\n%1")
+               .arg(address),
+           QMessageBox::Warning, true);
+}
+
+void NotPrinted(const QString& why)
+{
+    Notify(QtPlatform::tr("Nothing was printed: %1").arg(why), QMessageBox::Warning);
+}
+
 } // namespace
 
 QtPlatform::QtPlatform() = default;
@@ -159,8 +188,31 @@ std::optional<QString> QtPlatform::askFileToSave(const FileDialogRequest& reques
 
 void QtPlatform::openWebAddress(const QString& address)
 {
-    // Starts the desktop's opener detached; the result is deliberately not checked.
-    QDesktopServices::openUrl(QUrl::fromEncoded(address.toUtf8(), QUrl::TolerantMode));
+    // The opener's own outcome is waited for in the background, never by the window: one that
+    // cannot start a browser ends with a failure, which the user is told of.
+#ifdef Q_OS_WIN
+    if (!QDesktopServices::openUrl(QUrl::fromEncoded(address.toUtf8(), QUrl::TolerantMode)))
+        NotOpened(address);
+#else
+    // Left without a parent, so that ending the program never stops a browser the opener became.
+    auto* opener = new QProcess;
+    opener->setStandardOutputFile(QProcess::nullDevice());
+    opener->setStandardErrorFile(QProcess::nullDevice());
+    QObject::connect(opener, &QProcess::finished, opener,
+                     [opener, address](int status, QProcess::ExitStatus exit) {
+                         if (exit != QProcess::NormalExit || status != 0)
+                             NotOpened(address);
+                         opener->deleteLater();
+                     });
+    QObject::connect(opener, &QProcess::errorOccurred, opener,
+                     [opener, address](QProcess::ProcessError error) {
+                         if (error != QProcess::FailedToStart)
+                             return;
+                         NotOpened(address);
+                         opener->deleteLater();
+                     });
+    opener->start(QStringLiteral("xdg-open"), {address});
+#endif
 }
 
 void QtPlatform::print(const QTextDocument& document)
@@ -169,31 +221,56 @@ void QtPlatform::print(const QTextDocument& document)
         (void)WriteFileAtomically(pdfFile_, PdfOf(document));
         return;
     }
+    const QString title = tr("Kinmatch report");
 #ifdef Q_OS_WIN
     // Without a default printer Qt would quietly print to an unnamed PDF file instead.
     const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
-    if (defaultPrinter.isNull())
+    if (defaultPrinter.isNull()) {
+        NotPrinted(tr("there is no default printer."));
         return;
+    }
     QPrinter printer(defaultPrinter);
-    printer.setDocName(QStringLiteral("Kinmatch report"));
+    printer.setDocName(title);
     PrintReport(document, printer);
+    if (printer.printerState() == QPrinter::Error)
+        NotPrinted(tr("the printer %1 refused the report.").arg(defaultPrinter.printerName()));
 #else
     // The print system's own client takes the job, in a process of its own, so that a print
     // server that accepts and never answers can hold neither the window nor the end of the
-    // program; it is given up after PrintTimeoutMilliseconds.
+    // program; it is given up after PrintTimeoutMilliseconds. Its failure is told once.
     const QString client = QStandardPaths::findExecutable(QStringLiteral("lp"));
-    if (client.isEmpty())
+    if (client.isEmpty()) {
+        NotPrinted(tr("the print system's client (lp, of CUPS) is not installed."));
         return;
+    }
     auto* job = new QProcess(QCoreApplication::instance());
     job->setStandardOutputFile(QProcess::nullDevice());
-    job->setStandardErrorFile(QProcess::nullDevice());
-    QObject::connect(job, &QProcess::finished, job, &QObject::deleteLater);
-    QObject::connect(job, &QProcess::errorOccurred, job, [job](QProcess::ProcessError error) {
+    auto told = std::make_shared<bool>(false);
+    const auto fail = [job, told](const QString& why) {
+        if (!std::exchange(*told, true))
+            NotPrinted(why);
+        job->deleteLater();
+    };
+    QObject::connect(
+        job, &QProcess::finished, job, [job, fail](int status, QProcess::ExitStatus exit) {
+            // lp says why on its last line: "lp: Error - No default destination."
+            const QString said = QString::fromLocal8Bit(job->readAllStandardError()).trimmed();
+            if (exit == QProcess::NormalExit && status == 0)
+                job->deleteLater();
+            else
+                fail(said.isEmpty() ? tr("the print system refused the report.")
+                                    : said.section(QLatin1Char('\n'), -1));
+        });
+    QObject::connect(job, &QProcess::errorOccurred, job, [fail](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
-            job->deleteLater();
+            fail(tr("the print system's client could not be started."));
     });
-    QTimer::singleShot(PrintTimeoutMilliseconds, job, [job] { job->kill(); });
-    job->start(client, {QStringLiteral("-t"), QStringLiteral("Kinmatch report")});
+    QTimer::singleShot(PrintTimeoutMilliseconds, job, [fail, job] {
+        fail(tr("the print system did not answer within %1 seconds.")
+                 .arg(PrintTimeoutMilliseconds / 1000));
+        job->kill();
+    });
+    job->start(client, {QStringLiteral("-t"), title});
     job->write(PdfOf(document));
     job->closeWriteChannel();
 #endif
