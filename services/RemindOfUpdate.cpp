@@ -22,12 +22,12 @@ QString Unscrambled(const QString& text)
 
 } // namespace
 
-QDate RecordedDate(const QString& text, const QDate& today)
+QDate RecordedDate(const QString& text, const QDate& today, const QLocale& locale)
 {
     const QDate iso = QDate::fromString(text, Qt::ISODate);
     if (iso.isValid())
         return iso;
-    const QDate local = QLocale::system().toDate(text, QLocale::ShortFormat);
+    const QDate local = locale.toDate(text, QLocale::ShortFormat);
     const bool lastCentury = local.year() < today.year() - 50 && local.year() >= today.year() - 150;
     return lastCentury ? local.addYears(100) : local;
 }

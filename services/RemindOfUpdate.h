@@ -2,6 +2,8 @@
 
 #include "Platform.h"
 
+#include <QLocale>
+
 namespace modHelp {
 
 // At start-up: records the date on the first start, and from then on, once the recorded date
@@ -13,7 +15,8 @@ void RemindOfUpdate(kinmatch::Platform& platform);
 // The date is kept as ISO 8601 so that a change of locale never makes it unreadable; a value
 // written by an older version in the locale's short date format is still understood, with a
 // two-digit year taken in the century that puts it nearest to today.
-QDate RecordedDate(const QString& text, const QDate& today);
+QDate RecordedDate(const QString& text, const QDate& today,
+                   const QLocale& locale = QLocale::system());
 
 // How many days either side of the recorded date pass without a reminder.
 inline constexpr int ReminderQuietDays = 14;

@@ -943,11 +943,81 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>Csv</name>
+    <message>
+        <source>a quote that is never closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Dates</name>
     <message>
         <source>%1 %2, %3</source>
         <extracomment>A date of birth: %1 is the month&apos;s name, %2 the day, %3 the year (&quot;July 4, 1955&quot;).</extracomment>
         <translation>%2 de %1 de %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 has no day %3</source>
+        <extracomment>%1 is a month&apos;s name, %2 a year, %3 a day that the month does not have.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>No such file or directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is in use by another program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a regular file, a pipe or a terminal</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Group</name>
+    <message>
+        <source>%1 and %2: %3</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -956,6 +1026,25 @@ Do you want to replace it?</source>
         <source>English</source>
         <extracomment>The name of your language in itself, as the Language menu offers it: &quot;Español&quot;.</extracomment>
         <translation>Português (Brasil)</translation>
+    </message>
+</context>
+<context>
+    <name>Match</name>
+    <message>
+        <source>Compatibility</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your partner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (seal %2, tone %3)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1074,6 +1163,127 @@ Do you want to replace it?</source>
         <source>Information</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The page could not be opened in a web browser. Its address, to copy into one:
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was printed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kinmatch report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no default printer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the printer %1 refused the report.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the print system&apos;s client (lp, of CUPS) is not installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the print system refused the report.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the print system&apos;s client could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the print system did not answer within %1 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReadingFields</name>
+    <message>
+        <source>Date of birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place in count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of 260</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Galactic tone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>English name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gemstone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Significance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The galactic tone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The day sign</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Famous people</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, tone %2</source>
+        <extracomment>A person&apos;s sign and tone in a few words: &quot;Dog, tone 9&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReadingFile</name>
+    <message>
+        <source>not a reading file (it holds no name)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name is longer than %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a reading file (no year 1900..2016 in line 2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a reading file (no month name in line 3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a reading file (no day 1..31 in line 4)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Report</name>
@@ -1137,6 +1347,10 @@ Do you want to replace it?</source>
     <message>
         <source>Famous Personalities born under this sign: </source>
         <translation>Personalidades famosas nascidas sob este signo: </translation>
+    </message>
+    <message>
+        <source>Kinmatch report</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1740,6 +1954,86 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>WindowsLanguage</name>
+    <message>
+        <source>Kinmatch will be in %1 the next time it starts.</source>
+        <extracomment>Said once a language is chosen, in that language: %1 is its name (&quot;Español&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The choice of language could not be kept in the settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Working</name>
+    <message>
+        <source>above 260, so %1 - 260 = %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not above 260, so it stays %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year code of %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value of %1 %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sum: %1 + %2 = %3, %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place in the count: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day sign: (%1 - 1) mod 20 + 1 = %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Galactic tone: (%1 + 6) mod 13 + 1 = %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How it is worked out:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>above %1, so %2 + %3 = %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not above %1, so it stays %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You, born %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your partner, born %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seal sum: %1 + %2 = %3, %4: %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tone sum: %1 + %2 = %3, %4: %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name: the tone %1 goes between the words of %2: %3</source>
+        <extracomment>How the composite&apos;s name is made: %1 the tone&apos;s name, %2 the seal&apos;s, %3 the composite&apos;s.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>Kinmatch</source>
@@ -1747,10 +2041,6 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Kinmatch generates your compatibility based on the Day Sign and Galactic Tone of the two persons. This is based on Mayan principles. Copyright Quorvane Softwares, all rights reserved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Click here to visit </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1763,6 +2053,10 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2019,6 +2313,286 @@ Each is as easy to use as this one, and many of them are free to try. Have a loo
         <source>Mayan Astrology (*.man)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 could not be saved: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kinmatch-cli</name>
+    <message>
+        <source>needs %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option %1 (try &apos;kinmatch-cli %2 --help&apos;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option %1 needs %2 values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; is given twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>options &apos;%1&apos; and &apos;%2&apos; exclude each other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a date of the form YYYY-MM-DD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the year must lie in %1..%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no month %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>shows this help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>writes one self-contained HTML file (- for standard output)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>writes a PDF file (- for standard output)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bad input prints one line on standard error and exits with status 2, writing
+nothing; an output that cannot be written (a read-only file among them) exits with
+status 1 and leaves any old file as it was. Files may be pipes; - is standard
+input or output. In CSV, a name that starts with =, +, -, @, a tab or a carriage
+return is preceded by &apos;, so that no spreadsheet runs it as a formula.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mayan astrology readings from the command line. Dates are YYYY-MM-DD, 1900-01-01 to
+2016-12-31.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>shows the version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ends the options: what follows is a date or a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds more than %1 MB, more than any batch of dates or group needs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--explain cannot be shown in CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs a DATE, or - to read dates from standard input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- reads the dates from standard input and stands alone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs USER-DATE and PARTNER-DATE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs FILE.csv, or - for standard input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs --name NAME DATE for each of the two persons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is far larger than a reading file, so it is none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>takes either FILE.man or --name NAME DATE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs FILE.man or --name NAME DATE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs FILE.man</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>needs --name NAME DATE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>does not end in .man</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a reading file cannot hold the character &apos;%1&apos; of the name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JSON instead of text (one object a line for several dates)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV instead of text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>shows how each answer is worked out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a person&apos;s name and date of birth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>each date&apos;s place in the 260-day count, day sign, galactic tone and reading;
+- reads one date a line from standard input (a blank line is an error)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>two persons&apos; composite seal and tone, with each person&apos;s own sign and tone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JSON instead of text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every pair of a group of 2 to 1000 persons, from a CSV file (UTF-8 or Windows-1252;
+- for standard input) of names and dates, with an optional header row name,date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JSON instead of text: {&quot;people&quot;: [...], &quot;pairs&quot;: [...]}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV instead of text: one pair a row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the couple&apos;s report: both persons&apos; readings and their composite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the report of one person&apos;s reading, from a reading file or a name and date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>writes a reading file for a name and date (- for standard output)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(try &apos;kinmatch-cli --help&apos;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>command line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>takes no arguments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown command</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name is blank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name is not UTF-8 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name is longer than %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds a NUL byte, which text never holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the line is blank; give one date a line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds no date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, row %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a row needs two fields, a name and a date, not %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds more than %1 persons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds 1 person; a group needs %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds %1 persons; a group needs %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kinmatch::Program</name>
@@ -2029,10 +2603,6 @@ Each is as easy to use as this one, and many of them are free to try. Have a loo
 </context>
 <context>
     <name>look</name>
-    <message>
-        <source>Kinmatch v%1</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
         <translation type="unfinished"></translation>
@@ -2071,6 +2641,14 @@ Each is as easy to use as this one, and many of them are free to try. Have a loo
     </message>
     <message>
         <source>Make Money &amp;Online</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The &amp;System&apos;s Language</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

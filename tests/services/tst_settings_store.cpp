@@ -99,6 +99,11 @@ void SettingsStoreTest::sameTextAsQtSettings_data()
         << QString::fromUtf8("Dür") << QString::fromUtf8("Zoë Ωmega");
     QTest::newRow("empty") << "key"
                            << "";
+    // Only quotes keep a blank at either end.
+    QTest::newRow("a blank at the end alone") << "key"
+                                              << "x ";
+    QTest::newRow("a blank at the start alone") << "key"
+                                                << " x";
 }
 
 void SettingsStoreTest::sameTextAsQtSettings()

@@ -26,6 +26,8 @@ private slots:
     void reminder();
     void yesOpensTheDownloadPageOnce();
     void twoStartsOnOneDay();
+    void twoDigitYears_data();
+    void twoDigitYears();
 };
 
 void UpdateReminderTest::reminder_data()
@@ -107,6 +109,27 @@ void UpdateReminderTest::twoStartsOnOneDay()
     platform.date = platform.date.addDays(15);
     modHelp::RemindOfUpdate(platform);
     QCOMPARE(platform.messages.size(), 2);
+}
+
+void UpdateReminderTest::twoDigitYears_data()
+{
+    // In a locale whose short dates have two-digit years ("11/20/26"), as older versions wrote
+    // them; today is 2026-12-07.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QDate>("date");
+    QTest::newRow("this year") << "11/20/26" << QDate(2026, 11, 20);
+    QTest::newRow("fifty years ago") << "1/2/76" << QDate(1976, 1, 2);
+    QTest::newRow("nearer in the century ahead") << "1/2/75" << QDate(2075, 1, 2);
+    QTest::newRow("ISO whatever the locale") << "2026-11-20" << QDate(2026, 11, 20);
+}
+
+void UpdateReminderTest::twoDigitYears()
+{
+    QFETCH(QString, text);
+    QFETCH(QDate, date);
+    QCOMPARE(modHelp::RecordedDate(text, QDate(2026, 12, 7),
+                                   QLocale(QLocale::English, QLocale::UnitedStates)),
+             date);
 }
 
 QTEST_GUILESS_MAIN(UpdateReminderTest)
