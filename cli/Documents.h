@@ -32,5 +32,8 @@ std::string GroupPdf(const std::vector<DatedPerson>& people, const std::string& 
 
 // How many persons' columns one landscape page of the matrix holds.
 inline constexpr std::size_t MatrixColumnsPerPage = 18;
+// The largest group whose page shows the matrix of its pairs; a larger one lists its pairs by
+// composite, which a browser shows at once even for a thousand persons.
+inline constexpr std::size_t LargestMatrixOnScreen = 150;
 
 } // namespace kinmatch_cli

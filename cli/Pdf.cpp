@@ -3,6 +3,7 @@
 #include "Failure.h"
 #include "Files.h"
 #include "KinmatchConfig.h"
+#include "Language.h"
 #include "PdfModule.h"
 
 #include <vector>
@@ -92,8 +93,10 @@ std::string MakePdf(KinmatchPdfDocument& document, const std::string& where)
 {
     static const LoadedModule module = LoadModule();
     if (!module.writePdf)
-        throw CannotWrite(where, "the PDF module " KINMATCH_PDF_MODULE " cannot be loaded (" +
-                                     module.problem + ")");
+        throw CannotWrite(
+            where,
+            kinmatch::Arg(kinmatch::Tr("kinmatch-cli", "the PDF module %1 cannot be loaded (%2)"),
+                          {KINMATCH_PDF_MODULE, module.problem}));
     std::string pdf;
     document.interfaceVersion = KINMATCH_PDF_INTERFACE;
     document.write = [](void* context, const char* bytes, size_t size) {
@@ -101,22 +104,29 @@ std::string MakePdf(KinmatchPdfDocument& document, const std::string& where)
     };
     document.context = &pdf;
     if (module.writePdf(&document) != 0 || pdf.empty())
-        throw CannotWrite(where, "the PDF module made no PDF");
+        throw CannotWrite(where, kinmatch::Tr("kinmatch-cli", "the PDF module made no PDF"));
     return pdf;
 }
 
 } // namespace
 
-std::string PdfOfHtml(std::string_view html, std::string_view title, PdfPages pages,
-                      const std::string& where)
+// A document of the title, the pages and the language of the run.
+KinmatchPdfDocument DocumentOf(std::string_view title, const PdfPages& pages)
 {
-    const std::string titleText(title);
     KinmatchPdfDocument document{};
-    document.title = titleText.c_str();
-    document.html = html.data();
-    document.htmlSize = html.size();
+    document.title = PdfText(title);
+    document.language = PdfText(kinmatch::CurrentLanguage());
     document.landscape = pages.landscape;
     document.pageNumbers = pages.pageNumbers;
+    document.runningHeader = PdfText(pages.runningHeader);
+    return document;
+}
+
+std::string PdfOfHtml(std::string_view html, std::string_view title, const PdfPages& pages,
+                      const std::string& where)
+{
+    KinmatchPdfDocument document = DocumentOf(title, pages);
+    document.html = PdfText(html);
     return MakePdf(document, where);
 }
 
@@ -126,13 +136,20 @@ std::string PdfOfReport(const std::vector<kinmatch::ReportRun>& runs, std::strin
     std::vector<KinmatchPdfRun> pdfRuns;
     pdfRuns.reserve(runs.size());
     for (const kinmatch::ReportRun& run : runs)
-        pdfRuns.push_back({run.text.data(), run.text.size(), run.bold, run.colour.red,
-                           run.colour.green, run.colour.blue});
-    const std::string titleText(title);
-    KinmatchPdfDocument document{};
-    document.title = titleText.c_str();
+        pdfRuns.push_back(
+            {PdfText(run.text), run.bold, run.colour.red, run.colour.green, run.colour.blue});
+    KinmatchPdfDocument document = DocumentOf(title, {});
     document.runs = pdfRuns.data();
     document.runCount = pdfRuns.size();
+    return MakePdf(document, where);
+}
+
+std::string PdfOfBlocks(const std::vector<KinmatchPdfBlock>& blocks, std::string_view title,
+                        const PdfPages& pages, const std::string& where)
+{
+    KinmatchPdfDocument document = DocumentOf(title, pages);
+    document.blocks = blocks.data();
+    document.blockCount = blocks.size();
     return MakePdf(document, where);
 }
 

@@ -1,5 +1,6 @@
 #include "Html.h"
 
+#include "Language.h"
 #include "TerminalText.h"
 
 #include <cstdint>
@@ -55,9 +56,19 @@ std::string DataAddress(std::string_view mediaType, std::string_view bytes)
     return address;
 }
 
+std::string HtmlLanguage()
+{
+    std::string language(CurrentLanguage());
+    for (char& c : language)
+        if (c == '_')
+            c = '-';
+    return language;
+}
+
 std::string HtmlPage(std::string_view title, std::string_view style, std::string_view body)
 {
-    std::string page = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+    std::string page = "<!DOCTYPE html>\n<html lang=\"" + HtmlLanguage() +
+                       "\">\n<head>\n<meta charset=\"utf-8\">\n"
                        "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n";
     page += "<title>" + HtmlText(title) + "</title>\n";
     page += "<style>\n";

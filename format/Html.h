@@ -14,8 +14,11 @@ std::string HtmlText(std::string_view text);
 // The bytes as a data: address ("data:image/jpeg;base64,..."), for pictures carried inside a page.
 std::string DataAddress(std::string_view mediaType, std::string_view bytes);
 
-// A complete HTML5 page: the doctype, UTF-8, the viewport for phones, the title, one <style> and
-// the body as given.
+// A complete HTML5 page in the current language (its lang): the doctype, UTF-8, the viewport for
+// phones, the title, one <style> and the body as given.
 std::string HtmlPage(std::string_view title, std::string_view style, std::string_view body);
+
+// The current language as HTML names it: "en", "es", "pt-BR".
+std::string HtmlLanguage();
 
 } // namespace kinmatch

@@ -1,10 +1,12 @@
 // The module kinmatch-cli loads to write PDF: the one part of it that needs Qt, for its text
 // layout and its PDF writer.
 
+#include "AstralText.h"
+#include "BlockPages.h"
+#include "Pages.h"
 #include "PdfModule.h"
 #include "QtText.h"
 #include "ReportDocument.h"
-#include "UiFontFamily.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
@@ -21,6 +23,11 @@
 #include <memory>
 
 namespace {
+
+QString Text(const KinmatchPdfText& text)
+{
+    return QString::fromUtf8(text.text, qsizetype(text.size));
+}
 
 // Text layout needs a GUI application. A terminal has no display, so on Linux it draws
 // offscreen; Windows needs no display for it.
@@ -48,20 +55,19 @@ std::unique_ptr<QTextDocument> DocumentOf(const KinmatchPdfDocument& request)
         std::vector<kinmatch::ReportRun> runs;
         for (std::size_t i = 0; i < request.runCount; ++i) {
             const KinmatchPdfRun& run = request.runs[i];
-            runs.push_back(
-                {std::string(run.text, run.size), run.bold != 0, {run.red, run.green, run.blue}});
+            runs.push_back({std::string(run.text.text, run.text.size),
+                            run.bold != 0,
+                            {run.red, run.green, run.blue}});
         }
         return kinmatch::ReportDocument(runs);
     }
     auto document = std::make_unique<QTextDocument>();
-    QFont font(kinmatch::UiFontFamily());
-    font.setPointSizeF(9.75);
-    document->setDefaultFont(font);
+    document->setDefaultFont(DocumentFont(9.75));
     // Lines break between words only: a name or a seal's name is never cut inside.
     QTextOption wrapping = document->defaultTextOption();
     wrapping.setWrapMode(QTextOption::WordWrap);
     document->setDefaultTextOption(wrapping);
-    document->setHtml(kinmatch::ToQString(std::string_view(request.html, request.htmlSize)));
+    document->setHtml(Text(request.html));
     return document;
 }
 
@@ -80,8 +86,8 @@ QTextBlock FirstBlockOf(const QTextFrame::iterator& next)
 }
 
 // Moves to the next page every heading laid out at the foot of a page, away from the first line
-// of what it heads.
-void KeepHeadingsWithWhatFollows(QTextDocument& document)
+// of what it heads; and every table that fits on a page but would be split, to the page after.
+void KeepTogether(QTextDocument& document)
 {
     const qreal pageHeight = document.pageSize().height();
     QAbstractTextDocumentLayout* layout = document.documentLayout();
@@ -89,7 +95,20 @@ void KeepHeadingsWithWhatFollows(QTextDocument& document)
     bool moved = true;
     while (moved) {
         moved = false;
-        for (auto it = document.rootFrame()->begin(); !it.atEnd();) {
+        for (auto it = document.rootFrame()->begin(); !it.atEnd() && !moved;) {
+            if (auto* table = qobject_cast<QTextTable*>(it.currentFrame())) {
+                // A panel that fits a page stays whole, on the next page where it would break.
+                const QRectF box = layout->frameBoundingRect(table);
+                if (box.height() < pageHeight &&
+                    pageOf(box.top() + 1) != pageOf(box.bottom() - 1)) {
+                    QTextFrameFormat format = table->frameFormat();
+                    format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+                    table->setFrameFormat(format);
+                    moved = true;
+                }
+                ++it;
+                continue;
+            }
             const QTextBlock heading = it.currentBlock();
             ++it;
             if (!heading.isValid() || heading.blockFormat().headingLevel() == 0 || it.atEnd() ||
@@ -109,37 +128,28 @@ void KeepHeadingsWithWhatFollows(QTextDocument& document)
                                       QTextFormat::PageBreak_AlwaysBefore);
             QTextCursor(heading).setBlockFormat(format);
             moved = true;
-            break; // the layout below has changed
         }
     }
 }
 
-// The document on A4 pages with a margin all round and, where asked and there are several
-// pages, "2 / 3" in the bottom margin.
-QByteArray PagedPdf(QTextDocument& document, bool landscape, bool pageNumbers)
+// The document on A4 pages of frame, drawn a page at a time.
+QByteArray PagedPdf(QTextDocument& document, const PageFrame& frame, const AstralText& astral)
 {
-    constexpr qreal MarginMillimetres = 16;
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&pdf);
         writer.setTitle(document.metaInformation(QTextDocument::DocumentTitle));
-        writer.setCreator(QStringLiteral("Kinmatch"));
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-        writer.setPageMargins(QMarginsF(), QPageLayout::Millimeter);
-        const qreal margin = MarginMillimetres * writer.resolution() / 25.4;
-        const QRectF content = QRectF(0, 0, writer.width(), writer.height())
-                                   .adjusted(margin, margin, -margin, -margin);
+        const QRectF content = SetUpPages(writer, frame);
         document.documentLayout()->setPaintDevice(&writer);
         document.setDocumentMargin(0);
         document.setPageSize(content.size());
-        KeepHeadingsWithWhatFollows(document);
+        KeepTogether(document);
         const int pages = document.pageCount();
 
         QPainter painter(&writer);
-        QFont numberFont(kinmatch::UiFontFamily());
-        numberFont.setPointSizeF(8);
+        astral.prime(painter);
+        const qreal margin = frame.marginMillimetres * writer.resolution() / 25.4;
         for (int page = 0; page < pages; ++page) {
             if (page > 0)
                 writer.newPage();
@@ -152,16 +162,10 @@ QByteArray PagedPdf(QTextDocument& document, bool landscape, bool pageNumbers)
             context.palette.setColor(QPalette::Text, Qt::black);
             document.documentLayout()->draw(&painter, context);
             painter.restore();
-            if (pageNumbers && pages > 1) {
-                painter.setFont(numberFont);
-                painter.setPen(QColor(0x4d, 0x4d, 0x4d));
-                painter.drawText(QRectF(content.left(), content.bottom(), content.width(), margin),
-                                 Qt::AlignCenter,
-                                 QStringLiteral("%1 / %2").arg(page + 1).arg(pages));
-            }
+            DrawPageFurniture(painter, content, margin, frame, page + 1, pages);
         }
     }
-    return pdf.data();
+    return astral.completed(pdf.data());
 }
 
 } // namespace
@@ -172,13 +176,23 @@ extern "C" Q_DECL_EXPORT int KinmatchWritePdf(const KinmatchPdfDocument* request
         return 1;
     try {
         const auto application = EnsureGuiApplication();
-        const auto document = DocumentOf(*request);
-        document->setMetaInformation(QTextDocument::DocumentTitle,
-                                     QString::fromUtf8(request->title));
-        // The report keeps the pages the report window prints; our own documents get theirs.
-        const QByteArray pdf =
-            request->runs ? kinmatch::PdfOf(*document)
-                          : PagedPdf(*document, request->landscape != 0, request->pageNumbers != 0);
+        QByteArray pdf;
+        if (request->blocks) {
+            pdf = BlockPdf(*request);
+        } else {
+            const auto document = DocumentOf(*request);
+            document->setMetaInformation(QTextDocument::DocumentTitle, Text(request->title));
+            const AstralText astral(document->toPlainText() + Text(request->runningHeader));
+            astral.applyTo(*document);
+            PageFrame frame;
+            frame.landscape = request->landscape != 0;
+            frame.pageNumbers = request->pageNumbers != 0;
+            frame.runningHeader = Text(request->runningHeader);
+            // The report keeps the pages the report window prints: its margin, no number.
+            if (request->runs)
+                frame.marginMillimetres = kinmatch::ReportPageMarginMillimetres;
+            pdf = PagedPdf(*document, frame, astral);
+        }
         request->write(request->context, pdf.constData(), std::size_t(pdf.size()));
         return 0;
     } catch (...) {
