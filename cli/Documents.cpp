@@ -378,34 +378,40 @@ std::string MatrixPages(const std::vector<DatedPerson>& people, const PairGrid& 
 }
 
 // The pairs of a large group by their composite, each composite a section a reader opens when
-// wanted: the page stays light where a matrix of every pair would not (the CSV has it, pair by
-// pair).
+// wanted, its pairs by the persons' numbers ("1: 5, 17; 2: 9" is 1 with 5, 1 with 17, 2 with 9):
+// the page stays light where a matrix of every pair would not (the CSV has it, pair by pair).
 std::string PairsByComposite(const std::vector<DatedPerson>& people)
 {
+    struct Pairs {
+        const mmc::CompositeReading* composite = nullptr;
+        std::size_t count = 0;
+        std::size_t lastA = 0;
+        std::string list;
+    };
     Composites composites;
-    std::map<std::pair<int, int>, std::string> pairs; // by seal and tone
-    std::map<std::pair<int, int>, std::size_t> counts;
-    std::map<std::pair<int, int>, const mmc::CompositeReading*> readings;
+    std::map<std::pair<int, int>, Pairs> byComposite; // by seal and tone
     for (std::size_t a = 0; a < people.size(); ++a)
         for (std::size_t b = a + 1; b < people.size(); ++b) {
             const mmc::CompositeReading& composite = composites.of(people[a], people[b]);
-            const std::pair key(composite.CompositeSeal, composite.CompositeTone);
-            std::string& list = pairs[key];
-            if (!list.empty())
-                list += ", ";
-            list += std::to_string(a + 1) + "\xE2\x80\x93" + std::to_string(b + 1);
-            ++counts[key];
-            readings[key] = &composite;
+            Pairs& pairs = byComposite[{composite.CompositeSeal, composite.CompositeTone}];
+            pairs.composite = &composite;
+            if (pairs.count > 0 && pairs.lastA == a)
+                pairs.list += ", ";
+            else
+                pairs.list += (pairs.count > 0 ? "; " : "") + std::to_string(a + 1) + ": ";
+            pairs.list += std::to_string(b + 1);
+            pairs.lastA = a;
+            ++pairs.count;
         }
     std::string html;
-    for (const auto& [key, list] : pairs) {
-        const std::size_t count = counts[key];
-        const std::string summary = Arg(count == 1 ? Tr("Documents", "%1 (%2): 1 pair")
-                                                   : Tr("Documents", "%1 (%2): %3 pairs"),
-                                        {kinmatch::CompositeName(*readings[key]),
-                                         ShortComposite(*readings[key]), std::to_string(count)});
+    for (const auto& [key, pairs] : byComposite) {
+        const std::string summary =
+            Arg(pairs.count == 1 ? Tr("Documents", "%1 (%2): 1 pair")
+                                 : Tr("Documents", "%1 (%2): %3 pairs"),
+                {kinmatch::CompositeName(*pairs.composite), ShortComposite(*pairs.composite),
+                 std::to_string(pairs.count)});
         html += "<details><summary>" + HtmlText(summary) + "</summary>\n<p class=\"pairs\">" +
-                list + "</p></details>\n";
+                pairs.list + "</p></details>\n";
     }
     return html;
 }
@@ -518,28 +524,31 @@ std::string GroupHtml(const std::vector<DatedPerson>& people)
                        HtmlText(Tr("Documents", "Mayan astrology compatibility of every pair")) +
                        "</p>\n<p>" + HtmlText(GroupIntroduction()) + "</p>\n";
     const bool matrix = people.size() <= LargestMatrixOnScreen;
+    const std::string persons =
+        "<h2>" + HtmlText(Tr("Documents", "The persons")) + "</h2>\n" + Legend(people);
     std::unique_ptr<PairGrid> grid;
     // On screen the matrix comes first, whole, its header row and first column kept in view;
-    // on paper it comes last, in pages of columns. A group too large for that lists its pairs
-    // by composite instead, and says where the rest is.
+    // on paper it comes last, in pages of columns. A group too large for that lists its
+    // persons, then its pairs by composite, and says where the rest is.
     if (matrix) {
         grid = std::make_unique<PairGrid>(people);
         body += "<div class=\"screen-only\">\n<h2>" + HtmlText(Tr("Documents", "The pairs")) +
                 "</h2>\n<div class=\"scroll\">\n" + MatrixTable(people, *grid, 0, people.size()) +
-                "</div>\n</div>\n";
+                "</div>\n</div>\n" + persons;
     } else {
-        body += "<h2>" + HtmlText(Tr("Documents", "The pairs by composite")) + "</h2>\n<p>" +
+        body += persons + "<h2>" + HtmlText(Tr("Documents", "The pairs by composite")) +
+                "</h2>\n<p>" +
                 HtmlText(Arg(Tr("Documents",
                                 "A group of more than %1 is too large for a matrix on a screen: "
                                 "its pairs are listed here by their composite, by the persons' "
-                                "numbers. Every pair's composite, one a row, is in the CSV form "
-                                "(kinmatch-cli group FILE.csv --csv), and the whole matrix on "
-                                "paper in the PDF form (--pdf)."),
+                                "numbers (\"1: 5, 17\" is person 1 with 5 and with 17). Every "
+                                "pair's composite, one a row, is in the CSV form (kinmatch-cli "
+                                "group FILE.csv --csv), and the whole matrix on paper in the PDF "
+                                "form (--pdf)."),
                              {std::to_string(LargestMatrixOnScreen)})) +
                 "</p>\n" + PairsByComposite(people);
     }
-    body += "<h2>" + HtmlText(Tr("Documents", "The persons")) + "</h2>\n" + Legend(people) +
-            "<h2 class=\"page\">" + HtmlText(Tr("Documents", "Key")) + "</h2>\n" + Key();
+    body += "<h2 class=\"page\">" + HtmlText(Tr("Documents", "Key")) + "</h2>\n" + Key();
     if (matrix)
         body += "<div class=\"print-only\">\n" + MatrixPages(people, *grid) + "</div>\n";
     return Page(GroupTitle(people), "wide", body, Medium::Browser,

@@ -68,7 +68,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${KINMATCH_PROGRAM_SITE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
 # Wayland without X needs Qt's Wayland plugin; printing hands the report to the print system's
-# client (lp).
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, cups-client")
+# client (lp); the PDF documents draw emoji in Symbola.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, cups-client, fonts-symbola")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -1,14 +1,19 @@
 #!/usr/bin/env python3
 """kinmatch-cli's documents read back as their readers meet them.
 
-The PDF through pdftotext -layout and pdfimages (poppler-utils): every person's number and name
-on one line, every pair's cell under the right header, a header on every page of a table, the
-couple's picture whole on page 1 and the composite before either reading. The HTML through
-Python's parser: well formed, no script, the viewport and the measure, colours that keep their
-contrast, and the same order.
+The PDF through pdftotext -layout, pdfimages and pdffonts (poppler-utils): every person's number
+and name on one line, every pair's cell under the right header, a header on every page of a
+table, every column of the persons on every page however long a name, the couple's picture and
+its composite whole on page 1 however long the names, a running header with both names from
+page 2, emoji drawn and in the text layer. The HTML through Python's parser (well formed, no
+script, the viewport and the measure, colours that keep their contrast, the same order) and
+through headless Chromium: no page wider than a phone of 360 or 390 pixels, or than 1200 pixels
+with a long name, but in the matrix's own scroll box. A group of a thousand: its page small,
+saying where its matrix is.
 
     documents.py KINMATCH_CLI
-Exit status 77 when poppler-utils is missing.
+Exit status 77 when poppler-utils is missing; the browser's checks are skipped, with a note,
+where Chromium is missing.
 """
 import datetime
 import html.parser
@@ -36,7 +41,7 @@ def run(*args, stdin=None):
     return subprocess.run([CLI, *args], input=stdin, capture_output=True, check=True).stdout
 
 
-def group(size, seed):
+def group(size, seed, cells=True):
     """A group with accented, hyphenated and over-long names (cut in the matrix, whole in the
     legend), and its pairs' cells as the matrix shows them."""
     rng = random.Random(seed)
@@ -50,6 +55,8 @@ def group(size, seed):
         people.append((f"{rng.choice(first)} {rng.choice(last)} {chr(65 + i % 26)}{i}",
                        born.isoformat()))
     csv = "name,date\n" + "".join(f"{name},{date}\n" for name, date in people)
+    if not cells:
+        return [name for name, _ in people], csv, {}
     pairs = json.loads(run("group", "-", "--json", stdin=csv.encode()))["pairs"]
     cells = {}
     for pair in pairs:
@@ -111,6 +118,142 @@ def check_couple_pdf(folder):
     images = [line.split() for line in listing if line.split()[2] == "image"]
     check(len(images) == 1 and images[0][0] == "1",
           f"couple PDF: the picture is not one image on page 1: {listing}")
+
+
+def check_long_names_pdf(folder):
+    """A name of 80 unbroken letters wraps in its cell: every column on every persons page."""
+    csv = f'name,date\n"{"W" * 80}",1961-09-30\nAnn,1999-11-17\n"{"Ω" * 300} {"x" * 150}",1980-02-29\n'
+    pdf = folder / "long.pdf"
+    run("group", "-", "--pdf", str(pdf), stdin=csv.encode())
+    pages = [page for page in pdf_pages(pdf) if "Date of birth" in page]
+    check(pages, "long names: no page of the persons")
+    for index, page in enumerate(pages, 1):
+        for column in ("No.", "Name", "Date of birth", "Day sign", "Galactic tone"):
+            check(column in page, f"long names: persons page {index} lacks the column {column}")
+    # Wrapped over three lines of its cell, between the other cells' texts: all 80 letters.
+    check(sum(len(run) for page in pages for run in re.findall(r"W{5,}", page)) == 80,
+          "long names: the unbroken name is not whole in the legend")
+
+
+def check_emoji_pdf(folder):
+    """Every character of a name is drawn (its font embedded) and is in the text layer."""
+    names = ["Bob ✈️ 🎉", "👩‍👩‍👧 Ann"]
+    for form in ("couple", "group", "report"):
+        pdf = folder / f"emoji-{form}.pdf"
+        if form == "couple":
+            run("couple", "--name", names[0], "1955-07-04", "--name", names[1], "2000-01-01",
+                "--pdf", str(pdf))
+        elif form == "group":
+            run("group", "-", "--pdf", str(pdf),
+                stdin=f"{names[0]},1955-07-04\n{names[1]},2000-01-01\n".encode())
+        else:
+            run("report", "--name", names[0], "1955-07-04", "--pdf", str(pdf))
+        text = "\n".join(pdf_pages(pdf))
+        for character in "✈🎉👩👧" if form != "report" else "✈🎉":
+            check(character in text, f"{form} PDF: {character} is not in the text layer")
+        fonts = subprocess.run(["pdffonts", str(pdf)], capture_output=True, text=True).stdout
+        check("Symbola" in fonts, f"{form} PDF: no font with the emoji is embedded: {fonts}")
+
+
+def check_long_couple_pdf(folder):
+    """Names of thousands of characters: the composite stays whole on page 1, the names are
+    cut in the headings and whole in the fields; from page 2 a running header names both."""
+    long_name = ("Maximiliano " * 180).strip()
+    pdf = folder / "long-couple.pdf"
+    run("couple", "--name", long_name, "1955-07-04", "--name", "Bob Day", "2000-01-01",
+        "--pdf", str(pdf))
+    pages = pdf_pages(pdf)
+    check("Together" in pages[0] and "Blue Self-Existing Monkey" in pages[0],
+          "long couple: the composite is not on page 1")
+    listing = subprocess.run(["pdfimages", "-list", str(pdf)], capture_output=True, check=True,
+                             text=True).stdout.splitlines()[2:]
+    check([line.split()[0] for line in listing if line.split()[2] == "image"] == ["1"],
+          f"long couple: the picture is not on page 1: {listing}")
+    text = re.sub(r"\s+", " ", " ".join(pages))
+    check(long_name in text, "long couple: the long name is nowhere whole")
+    for index, page in enumerate(pages[1:], 2):
+        head = page.strip().splitlines()[0]
+        check("Maximiliano" in head and "Bob Day" in head,
+              f"long couple: page {index} has no running header with both names: '{head}'")
+
+
+def check_large_group_html(folder):
+    """A thousand persons: a page of less than 25 MB that says where the matrix is."""
+    names, csv, _ = group(1000, 4, cells=False)
+    page = folder / "thousand.html"
+    run("group", "-", "--html", str(page), stdin=csv.encode())
+    size = page.stat().st_size
+    check(size < 25 * 1024 * 1024, f"group of 1000: the page is {size} bytes")
+    text = page.read_text(encoding="utf-8")
+    check("--csv" in text and "--pdf" in text, "group of 1000: the page does not say where the rest is")
+    check("<details>" in text, "group of 1000: the pairs are not listed by composite")
+    return page
+
+
+def check_large_group_pdf_and_html(folder):
+    """The pages whose widths a browser measures: short names, 300 persons, e-mail addresses
+    and an unbroken name as names, the couple, and a thousand persons."""
+    pages = []
+    short = folder / "short.html"
+    run("group", "-", "--html", str(short),
+        stdin="Ann Lee,1955-07-04\nBob Day,2000-01-01\nCy Ho,1980-02-29\n".encode())
+    pages.append((short, "group of 3", (360, 390)))
+    _, csv, _ = group(300, 5, cells=False)
+    three_hundred = folder / "three-hundred.html"
+    run("group", "-", "--html", str(three_hundred), stdin=csv.encode())
+    pages.append((three_hundred, "group of 300", (360, 390)))
+    mail = folder / "mail.html"
+    run("group", "-", "--html", str(mail), stdin="".join(
+        f"person.number{i}@example-company.example,19{50 + i}-01-01\n" for i in range(5)).encode())
+    pages.append((mail, "group of e-mail addresses", (360, 390)))
+    unbroken = folder / "unbroken.html"
+    run("group", "-", "--html", str(unbroken),
+        stdin=f'"{"W" * 80}",1961-09-30\nAnn,1999-11-17\n'.encode())
+    pages.append((unbroken, "an unbroken name", (360, 1200)))
+    couple = folder / "phone-couple.html"
+    run("couple", "--name", "Maximiliano Fitzgerald-Montgomery", "1955-07-04", "--name",
+        "person.number1@example-company.example", "2000-01-01", "--html", str(couple))
+    pages.append((couple, "couple", (360, 390)))
+    pages.append((check_large_group_html(folder), "group of 1000", (360, 1200)))
+    return pages
+
+
+def chromium():
+    return shutil.which("chromium") or shutil.which("chromium-browser")
+
+
+def page_width(path, viewport):
+    """The page's width in Chromium when shown in a viewport of that many pixels."""
+    with tempfile.TemporaryDirectory() as folder:
+        shutil.copy(path, Path(folder) / "page.html")
+        wrapper = Path(folder) / "wrapper.html"
+        wrapper.write_text(
+            f'<!DOCTYPE html><html><body style="margin:0"><iframe id="f" src="page.html" '
+            f'style="width:{viewport}px;height:900px;border:0"></iframe><script>'
+            f'document.getElementById("f").onload = function() {{ document.title = "W" + '
+            f'this.contentDocument.documentElement.clientWidth + "/" + '
+            f'this.contentDocument.documentElement.scrollWidth; }};</script></body></html>')
+        out = subprocess.run(
+            [chromium(), "--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
+             "--disable-background-networking", "--disable-component-update", "--disable-sync",
+             "--allow-file-access-from-files", f"--user-data-dir={folder}/profile",
+             "--window-size=1400,1000", "--virtual-time-budget=10000", "--dump-dom",
+             wrapper.as_uri()], capture_output=True, text=True, timeout=180).stdout
+    found = re.search(r"<title>W(\d+)/(\d+)</title>", out)
+    return (int(found.group(1)), int(found.group(2))) if found else None
+
+
+def check_widths(pages):
+    if not chromium():
+        print("note: Chromium is not installed; the pages' widths in a browser were not measured")
+        return
+    for path, what, viewports in pages:
+        for viewport in viewports:
+            measured = page_width(path, viewport)
+            if check(measured, f"{what}: Chromium measured nothing at {viewport} px"):
+                room, width = measured
+                check(width <= room, f"{what}: {width} px wide in a view of {room} px "
+                                     f"(a window of {viewport} px)")
 
 
 def luminance(hex_colour):
@@ -195,6 +338,13 @@ def main():
         report = folder / "report.html"
         run("report", "--name", "Ann", "1955-07-04", "--html", str(report))
         check_html(report, "report")
+        check('<html lang="en">' in report.read_text(encoding="utf-8"), "report HTML: no lang")
+
+        check_long_names_pdf(folder)
+        check_emoji_pdf(folder)
+        check_long_couple_pdf(folder)
+        pages = check_large_group_pdf_and_html(folder)
+        check_widths(pages)
     finally:
         shutil.rmtree(folder)
     for failure in failures:
