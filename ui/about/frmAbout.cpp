@@ -1,7 +1,9 @@
 #include "frmAbout.h"
 
 #include "Accessibility.h"
-#include "Look.h"
+#include "Controls.h"
+#include "Links.h"
+#include "Placement.h"
 #include "modHelp.h"
 
 #include <QFrame>
@@ -16,6 +18,7 @@ frmAbout::frmAbout(kinmatch::Platform& platform, QWidget* owner) : QDialog(owner
     setObjectName(QStringLiteral("frmAbout"));
     setModal(true);
     auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(477, 194);
     client->setFont(look::UiFont());
     auto* layout = new QVBoxLayout(this);

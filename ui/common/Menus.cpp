@@ -41,9 +41,9 @@ void AddLanguageMenu(QWidget* owner, QMenu* help, kinmatch::Platform& platform)
     auto* choices = new QActionGroup(owner);
     const std::string chosen = kinmatch::ToUtf8(platform.readSetting(kinmatch::LanguageSettingKey));
     const auto add = [&](const QByteArray& name, const QString& caption, const std::string& code) {
-        QAction* action =
-            AddMenuAction(owner, menu, name.constData(), caption,
-                          [&platform, code] { kinmatch::ChooseWindowsLanguage(platform, code); });
+        QAction* action = AddMenuAction(owner, menu, name.constData(), caption, [&platform, code] {
+            kinmatch::ChooseWindowsLanguage(platform, code);
+        });
         action->setCheckable(true);
         action->setChecked(code == chosen);
         choices->addAction(action);
@@ -88,6 +88,5 @@ void AddHelpAndOfferMenus(QWidget* owner, QMenuBar* bar, kinmatch::Platform& pla
     makeMoney->setEnabled(false);
     owner->addAction(makeMoney);
 }
-
 
 } // namespace look

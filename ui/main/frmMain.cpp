@@ -2,9 +2,11 @@
 
 #include "Blanks.h"
 #include "CoBrand.h"
+#include "Controls.h"
+#include "Links.h"
 #include "Localized.h"
-#include "Look.h"
 #include "Menus.h"
+#include "Placement.h"
 #include "QtText.h"
 #include "ReadingFileIO.h"
 #include "frmAbout.h"

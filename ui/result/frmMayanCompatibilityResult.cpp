@@ -1,9 +1,12 @@
 #include "frmMayanCompatibilityResult.h"
 
+#include "Controls.h"
+#include "Links.h"
 #include "Localized.h"
-#include "Look.h"
 #include "Menus.h"
+#include "Placement.h"
 #include "QtText.h"
+#include "Room.h"
 #include "SealPictures.h"
 #include "frmAbout.h"
 #include "frmSave.h"
@@ -115,6 +118,8 @@ void frmMayanCompatibilityResult::ShowComposite(const mmc::ResultDisplay& displa
     const QString sealName = kinmatch::ToQString(kinmatch::SealName(display.picture));
     picMayanSign->setAccessibleName(sealName);
     picMayanSign->setAccessibleDescription(tr("The picture of the %1 seal").arg(sealName));
+    // The reading's texts may need more room than the window was built with.
+    look::MakeRoom(this);
 }
 
 void frmMayanCompatibilityResult::cmdSave_Click()

@@ -1,6 +1,8 @@
 #include "frmSave.h"
 
-#include "Look.h"
+#include "Controls.h"
+#include "Links.h"
+#include "Placement.h"
 #include "QtText.h"
 #include "ReadingFileIO.h"
 #include "ReadingSession.h"

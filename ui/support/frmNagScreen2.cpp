@@ -1,7 +1,9 @@
 #include "frmNagScreen2.h"
 
 #include "Blanks.h"
-#include "Look.h"
+#include "Controls.h"
+#include "Links.h"
+#include "Placement.h"
 #include "modHelp.h"
 #include "modTellAFriend.h"
 
