@@ -1,7 +1,8 @@
 #include "SealPictures.h"
 
 #include "EmbeddedFile.h"
-#include "modMayanCompatibility.h"
+#include "Language.h"
+#include "Localized.h"
 
 #include <string>
 
@@ -11,16 +12,25 @@ namespace kinmatch_cli {
 extern const kinmatch::EmbeddedFile SealPictureFiles[];
 extern const std::size_t SealPictureFiles_count;
 
-std::string_view SealJpeg(int seal, bool doubleDensity)
+namespace {
+
+std::string_view Embedded(const std::string& name)
 {
-    std::string name(
-        modMayanCompatibility::SealTable[static_cast<std::size_t>(seal - 1)].PictureKey);
-    if (doubleDensity)
-        name.replace(name.size() - 4, 4, "@2x.jpg");
     for (std::size_t i = 0; i < SealPictureFiles_count; ++i)
         if (SealPictureFiles[i].name == name)
             return SealPictureFiles[i].bytes;
     return {};
+}
+
+} // namespace
+
+std::string_view SealJpeg(int seal, bool doubleDensity)
+{
+    const std::string_view painted =
+        Embedded(kinmatch::SealPictureName(seal, doubleDensity, kinmatch::CurrentLanguage()));
+    if (!painted.empty())
+        return painted;
+    return Embedded(kinmatch::SealPictureName(seal, doubleDensity, kinmatch::English));
 }
 
 } // namespace kinmatch_cli

@@ -1,6 +1,7 @@
-# cmake -DOUTPUT=file.cpp -DNAMESPACE=ns -DVARIABLE=name -P EmbedFiles.cmake file...
+# cmake -DOUTPUT=file.cpp -DNAMESPACE=ns -DVARIABLE=name [-DBASE=folder] -P EmbedFiles.cmake file...
 # Writes a C++ source that defines `const kinmatch::EmbeddedFile VARIABLE[]` (each file's name and bytes)
-# and `VARIABLE_count`, so that a program carries the files as data without any toolkit.
+# and `VARIABLE_count`, so that a program carries the files as data without any toolkit. A file is
+# named by its path from BASE where that is given, else by its name alone.
 set(files)
 math(EXPR last "${CMAKE_ARGC} - 1")
 foreach(i RANGE 0 ${last})
@@ -15,7 +16,11 @@ list(SORT files)
 
 set(source "// Written by cmake/EmbedFiles.cmake; do not edit.\n#include \"EmbeddedFile.h\"\n\nnamespace ${NAMESPACE} {\n\nextern const kinmatch::EmbeddedFile ${VARIABLE}[];\nextern const std::size_t ${VARIABLE}_count;\n\nconst kinmatch::EmbeddedFile ${VARIABLE}[] = {\n")
 foreach(file ${files})
-    get_filename_component(name "${file}" NAME)
+    if(DEFINED BASE)
+        file(RELATIVE_PATH name "${BASE}" "${file}")
+    else()
+        get_filename_component(name "${file}" NAME)
+    endif()
     file(READ "${file}" hex HEX)
     file(SIZE "${file}" size)
     # Every byte as an escape, 32 to a line of adjacent string literals.

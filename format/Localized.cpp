@@ -37,6 +37,16 @@ std::string_view SealName(int seal)
     return Tr("SealTable", mmc::SealTable[static_cast<std::size_t>(seal - 1)].SealName);
 }
 
+std::string SealPictureName(int seal, bool doubleDensity, std::string_view language)
+{
+    std::string name(mmc::SealTable[static_cast<std::size_t>(seal - 1)].PictureKey);
+    if (doubleDensity)
+        name.replace(name.size() - 4, 4, "@2x.jpg");
+    if (language != English)
+        name.insert(0, std::string(language) + "/");
+    return name;
+}
+
 std::string_view SealDescription(int seal)
 {
     return Tr("SealTable", mmc::SealTable[static_cast<std::size_t>(seal - 1)].SealDescription);

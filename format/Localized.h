@@ -25,6 +25,10 @@ std::string_view SealDescription(int seal);
 std::string_view ToneName(int tone);
 std::string_view CompositeName(const modMayanCompatibility::CompositeReading& composite);
 
+// The file name of a seal's picture (1..20) with its name painted in the language ("es/01Imix.jpg",
+// at twice the density "es/01Imix@2x.jpg"); English's has no folder ("01Imix.jpg").
+std::string SealPictureName(int seal, bool doubleDensity, std::string_view language);
+
 // The reading with its texts in the reader's language; the traditional sign name and the famous
 // people born under the sign are the same in every language.
 modMayanNumerology::PersonReading Localized(const modMayanNumerology::PersonReading& reading);

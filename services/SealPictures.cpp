@@ -1,18 +1,20 @@
 #include "SealPictures.h"
 
+#include "Language.h"
+#include "Localized.h"
 #include "QtText.h"
-#include "modMayanCompatibility.h"
+
+#include <QFile>
 
 namespace kinmatch {
 
 QString SealPicturePath(int seal, bool doubleDensity)
 {
-    const std::string_view key =
-        modMayanCompatibility::SealTable[static_cast<std::size_t>(seal - 1)].PictureKey;
-    QString path = QStringLiteral(":/seals/") + ToQString(key);
-    if (doubleDensity)
-        path.replace(QLatin1String(".jpg"), QLatin1String("@2x.jpg"));
-    return path;
+    const QString painted = QStringLiteral(":/seals/") +
+                            ToQString(SealPictureName(seal, doubleDensity, CurrentLanguage()));
+    if (QFile::exists(painted))
+        return painted;
+    return QStringLiteral(":/seals/") + ToQString(SealPictureName(seal, doubleDensity, English));
 }
 
 } // namespace kinmatch

@@ -963,6 +963,89 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>Documents</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Together</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seal %1, %2; tone %3, %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pairs: persons %1 to %2 across</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2): 1 pair</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3 pairs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A group of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each cell of the matrix is the composite of the persons of its row and its column: the seal&apos;s number and colour, then the tone, so that %1 is seal %2, %3, with tone %4, %5: %6. The persons are numbered as listed below.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kinmatch: %1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A Mayan astrology compatibility reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kinmatch: a group of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mayan astrology compatibility of every pair</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The persons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pairs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pairs by composite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A group of more than %1 is too large for a matrix on a screen: its pairs are listed here by their composite, by the persons&apos; numbers (&quot;1: 5, 17&quot; is person 1 with 5 and with 17). Every pair&apos;s composite, one a row, is in the CSV form (kinmatch-cli group FILE.csv --csv), and the whole matrix on paper in the PDF form (--pdf).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Files</name>
     <message>
         <source>No such file or directory</source>
@@ -2591,6 +2674,14 @@ return is preceded by &apos;, so that no spreadsheet runs it as a formula.
     </message>
     <message>
         <source>holds %1 persons; a group needs %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the PDF module %1 cannot be loaded (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the PDF module made no PDF</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

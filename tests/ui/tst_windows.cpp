@@ -1,4 +1,6 @@
+#include "Language.h"
 #include "Look.h"
+#include "Translators.h"
 #include "WindowTest.h"
 #include "frmAbout.h"
 #include "frmMain.h"
@@ -86,6 +88,7 @@ void WindowsTest::init()
 void WindowsTest::cleanup()
 {
     running.end();
+    InstallLanguage(std::string(kinmatch::English));
 }
 
 void WindowsTest::fill(const QString& user, Date userDate, const QString& partner, Date partnerDate)
@@ -550,6 +553,7 @@ void WindowsTest::resultWindowLayout()
 
 void WindowsTest::resultPictureIsTheSealsOwn_data()
 {
+    QTest::addColumn<QString>("language");
     QTest::addColumn<int>("seal");
     QTest::addColumn<QString>("key");
     const char* keys[] = {"01Imix.jpg",    "02Ik.jpg",     "03Akbal.jpg", "04Kan.jpg",
@@ -557,14 +561,24 @@ void WindowsTest::resultPictureIsTheSealsOwn_data()
                           "09Muluc.jpg",   "10Oc.jpg",     "11Chuen.jpg", "12Eb.jpg",
                           "13Ben.jpg",     "14Ix.jpg",     "15Men.jpg",   "16Cib.jpg",
                           "17Caban.jpg",   "18Etznab.jpg", "19Cauac.jpg", "20Ahau.jpg"};
-    for (int seal = 1; seal <= 20; ++seal)
-        QTest::addRow("seal %d", seal) << seal << QString::fromLatin1(keys[seal - 1]);
+    // Elsewhere than in English, the picture with the seal's name in the reader's language.
+    for (const std::string_view code : kinmatch::Languages()) {
+        const QString language = QString::fromLatin1(code.data(), qsizetype(code.size()));
+        if (language == QLatin1String("qps"))
+            continue;
+        const QString folder = code == kinmatch::English ? QString() : language + '/';
+        for (int seal = 1; seal <= 20; ++seal)
+            QTest::addRow("%s seal %d", code.data(), seal)
+                << language << seal << folder + QString::fromLatin1(keys[seal - 1]);
+    }
 }
 
 void WindowsTest::resultPictureIsTheSealsOwn()
 {
+    QFETCH(QString, language);
     QFETCH(int, seal);
     QFETCH(QString, key);
+    InstallLanguage(language.toStdString());
     frmMayanCompatibilityResult* result =
         generateFor("Ann", {1955, "July", 4}, "Bob", {2000, "January", 1});
     modMayanCompatibility::ResultDisplay display;

@@ -1,10 +1,15 @@
-// Paints Kinmatch's pictures: the 20 seal pictures (120 x 184, plus @2x), the program's icon at
-// several sizes and the link pointer. Run it with the assets folder as its argument whenever the
-// art changes, and commit the result:  paint_art ../../assets
+// Paints Kinmatch's pictures: the 20 seal pictures (120 x 184, plus @2x) with their names in
+// English and, in a folder per language, in each language the program speaks; the program's icon
+// at several sizes and the link pointer. Run it with the assets folder as its argument whenever
+// the art or a seal's name changes, and commit the result:  paint_art ../../assets
+
+#include "Language.h"
+#include "Localized.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -295,7 +300,26 @@ void DrawGlyph(QPainter& p, int seal, const QColor& accent)
     }
 }
 
-QImage PaintSeal(int seal, qreal scale)
+// A translated seal name, as large as it fits in the caption's room: in as many lines as it needs
+// at the English noun's size or smaller.
+void DrawTranslatedName(QPainter& p, const QString& name)
+{
+    const QRectF room(2, 128, 116, 50);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
+    for (int pixels = 15; pixels >= 9; --pixels) {
+        font.setPixelSize(pixels);
+        const QFontMetricsF metrics(font);
+        const QRectF needed = metrics.boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, name);
+        if (needed.width() <= room.width() && needed.height() <= room.height())
+            break;
+    }
+    p.setFont(font);
+    p.drawText(room, Qt::AlignCenter | Qt::TextWordWrap, name);
+}
+
+// translatedName is empty for the English picture, which names the colour above the noun.
+QImage PaintSeal(int seal, qreal scale, const QString& translatedName = {})
 {
     const int index = seal - 1;
     QImage image(QSize(120, 184) * scale, QImage::Format_RGB32);
@@ -327,12 +351,16 @@ QImage PaintSeal(int seal, qreal scale)
     DrawGlyph(p, seal, accent);
     p.restore();
 
+    p.setPen(TextColour(index));
+    if (!translatedName.isEmpty()) {
+        DrawTranslatedName(p, translatedName);
+        return image;
+    }
     // The seal's name: the colour word above the noun.
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(true);
     font.setPixelSize(12);
     p.setFont(font);
-    p.setPen(TextColour(index));
     p.drawText(QRectF(2, 128, 116, 18), Qt::AlignCenter, QString::fromLatin1(Seals[index].colour));
     font.setPixelSize(QString::fromLatin1(Seals[index].noun).size() > 9 ? 12 : 15);
     p.setFont(font);
@@ -401,12 +429,22 @@ int main(int argc, char* argv[])
         return 2;
     }
     const QDir assets(QString::fromLocal8Bit(argv[1]));
-    for (int seal = 1; seal <= 20; ++seal) {
-        const QString key = QString::fromLatin1(Seals[seal - 1].key);
-        PaintSeal(seal, 1).save(assets.filePath(QStringLiteral("seals/%1.jpg").arg(key)), "JPG",
-                                92);
-        PaintSeal(seal, 2).save(assets.filePath(QStringLiteral("seals/%1@2x.jpg").arg(key)), "JPG",
-                                92);
+    for (const std::string_view language : kinmatch::Languages()) {
+        kinmatch::SetLanguage(language);
+        const bool english = language == kinmatch::English;
+        const QString folder =
+            english ? QStringLiteral("seals/")
+                    : QStringLiteral("seals/%1/")
+                          .arg(QString::fromUtf8(language.data(), qsizetype(language.size())));
+        assets.mkpath(folder);
+        for (int seal = 1; seal <= 20; ++seal) {
+            const std::string_view name = kinmatch::SealName(seal);
+            const QString caption =
+                english ? QString() : QString::fromUtf8(name.data(), qsizetype(name.size()));
+            const QString key = QString::fromLatin1(Seals[seal - 1].key);
+            PaintSeal(seal, 1, caption).save(assets.filePath(folder + key + ".jpg"), "JPG", 92);
+            PaintSeal(seal, 2, caption).save(assets.filePath(folder + key + "@2x.jpg"), "JPG", 92);
+        }
     }
     for (const int size : {16, 24, 32, 48, 64, 128, 256, 512})
         PaintIcon(size).save(assets.filePath(QStringLiteral("icons/kinmatch-%1.png").arg(size)));

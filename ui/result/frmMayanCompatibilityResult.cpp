@@ -14,6 +14,7 @@
 
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QHash>
 #include <QIcon>
 #include <QMenuBar>
 #include <QPushButton>
@@ -30,10 +31,11 @@ constexpr QSize SealPictureSize(120, 184);
 // key each time.
 const QIcon& SealPicture(int seal)
 {
-    static std::array<QIcon, mmc::SealCount> pictures;
-    QIcon& picture = pictures[static_cast<std::size_t>(seal - 1)];
+    static QHash<QString, QIcon> pictures;
+    const QString path = kinmatch::SealPicturePath(seal);
+    QIcon& picture = pictures[path];
     if (picture.isNull()) {
-        picture.addFile(kinmatch::SealPicturePath(seal));
+        picture.addFile(path);
         picture.addFile(kinmatch::SealPicturePath(seal, true));
     }
     return picture;
