@@ -8,11 +8,12 @@ kinmatch_install_missing
 kinmatch_install_test_tools
 
 tests=$KINMATCH_ROOT/build-test
-kinmatch_build_in "$tests" -DKINMATCH_WERROR=ON
+kinmatch_build_in "$tests" -DKINMATCH_WERROR=ON -DKINMATCH_PSEUDO_LANGUAGE=ON
 (cd "$tests" && ctest --output-on-failure --parallel "$(nproc)")
 
 sanitized=$KINMATCH_ROOT/build-sanitize
-kinmatch_build_in "$sanitized" -DKINMATCH_WERROR=ON -DKINMATCH_SANITIZE=ON
+kinmatch_build_in "$sanitized" -DKINMATCH_WERROR=ON -DKINMATCH_SANITIZE=ON \
+    -DKINMATCH_PSEUDO_LANGUAGE=ON
 (cd "$sanitized" && ctest --output-on-failure --parallel "$(nproc)" -L offscreen)
 
 if command -v clang++ >/dev/null; then

@@ -7,24 +7,31 @@
         <source>%1
 File not found.
 Check the file name and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+No se encontró el archivo.
+Compruebe el nombre del archivo e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>%1
 The folder does not exist.
 Check the path and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+La carpeta no existe.
+Compruebe la ruta e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>%1
 This file is read-only.
 Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Este archivo es de solo lectura.
+Elija otro archivo.</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe.
+¿Desea reemplazarlo?</translation>
     </message>
 </context>
 <context>
@@ -946,7 +953,7 @@ Do you want to replace it?</source>
     <name>Csv</name>
     <message>
         <source>a quote that is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>unas comillas sin cerrar</translation>
     </message>
 </context>
 <context>
@@ -959,148 +966,148 @@ Do you want to replace it?</source>
     <message>
         <source>%1 %2 has no day %3</source>
         <extracomment>%1 is a month&apos;s name, %2 a year, %3 a day that the month does not have.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 no tiene día %3</translation>
     </message>
 </context>
 <context>
     <name>Documents</name>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Together</source>
-        <translation type="unfinished"></translation>
+        <translation>Juntos</translation>
     </message>
     <message>
         <source>Seal %1, %2; tone %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Sello %1, %2; tono %3, %4</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º</translation>
     </message>
     <message>
         <source>The pairs: persons %1 to %2 across</source>
-        <translation type="unfinished"></translation>
+        <translation>Las parejas: personas %1 a %2 en las columnas</translation>
     </message>
     <message>
         <source>%1 (%2): 1 pair</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2): 1 pareja</translation>
     </message>
     <message>
         <source>%1 (%2): %3 pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2): %3 parejas</translation>
     </message>
     <message>
         <source>A group of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Un grupo de %1 personas</translation>
     </message>
     <message>
         <source>Each cell of the matrix is the composite of the persons of its row and its column: the seal&apos;s number and colour, then the tone, so that %1 is seal %2, %3, with tone %4, %5: %6. The persons are numbered as listed below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada celda de la matriz es el signo compuesto de las personas de su fila y de su columna: el número y el color del sello y, después, el tono; así, %1 es el sello %2, %3, con el tono %4, %5: %6. Las personas están numeradas como se indica a continuación.</translation>
     </message>
     <message>
         <source>Kinmatch: %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinmatch: %1 y %2</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen</translation>
     </message>
     <message>
         <source>A Mayan astrology compatibility reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Una lectura de compatibilidad astrológica maya</translation>
     </message>
     <message>
         <source>Kinmatch: a group of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinmatch: un grupo de %1 personas</translation>
     </message>
     <message>
         <source>Mayan astrology compatibility of every pair</source>
-        <translation type="unfinished"></translation>
+        <translation>Compatibilidad astrológica maya de cada pareja</translation>
     </message>
     <message>
         <source>The persons</source>
-        <translation type="unfinished"></translation>
+        <translation>Las personas</translation>
     </message>
     <message>
         <source>The pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Las parejas</translation>
     </message>
     <message>
         <source>The pairs by composite</source>
-        <translation type="unfinished"></translation>
+        <translation>Las parejas por signo compuesto</translation>
     </message>
     <message>
         <source>A group of more than %1 is too large for a matrix on a screen: its pairs are listed here by their composite, by the persons&apos; numbers (&quot;1: 5, 17&quot; is person 1 with 5 and with 17). Every pair&apos;s composite, one a row, is in the CSV form (kinmatch-cli group FILE.csv --csv), and the whole matrix on paper in the PDF form (--pdf).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un grupo de más de %1 personas es demasiado grande para mostrarlo en pantalla como matriz: aquí sus parejas se enumeran por signo compuesto, con los números de las personas («1: 5, 17» es la persona 1 con la 5 y con la 17). El signo compuesto de cada pareja, una por fila, está en el formato CSV (kinmatch-cli group FILE.csv --csv), y la matriz completa, para imprimir, en el formato PDF (--pdf).</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyenda</translation>
     </message>
 </context>
 <context>
     <name>Files</name>
     <message>
         <source>No such file or directory</source>
-        <translation type="unfinished"></translation>
+        <translation>No existe el fichero o el directorio</translation>
     </message>
     <message>
         <source>Permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Permiso denegado</translation>
     </message>
     <message>
         <source>Is a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Es un directorio</translation>
     </message>
     <message>
         <source>Not a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un directorio</translation>
     </message>
     <message>
         <source>No space left on device</source>
-        <translation type="unfinished"></translation>
+        <translation>No queda espacio en el dispositivo</translation>
     </message>
     <message>
         <source>Read-only file system</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema de ficheros de sólo lectura</translation>
     </message>
     <message>
         <source>Disk quota exceeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha excedido la cuota de disco</translation>
     </message>
     <message>
         <source>File name too long</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de fichero demasiado largo</translation>
     </message>
     <message>
         <source>Input/output error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de entrada/salida</translation>
     </message>
     <message>
         <source>The file is in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo está siendo usado por otro programa</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo regular</translation>
     </message>
     <message>
         <source>not a regular file, a pipe or a terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo regular, una tubería ni un terminal</translation>
     </message>
 </context>
 <context>
     <name>Group</name>
     <message>
         <source>%1 and %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2: %3</translation>
     </message>
 </context>
 <context>
@@ -1115,19 +1122,19 @@ Do you want to replace it?</source>
     <name>Match</name>
     <message>
         <source>Compatibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Compatibilidad</translation>
     </message>
     <message>
         <source>You</source>
-        <translation type="unfinished"></translation>
+        <translation>Usted</translation>
     </message>
     <message>
         <source>Your partner</source>
-        <translation type="unfinished"></translation>
+        <translation>Su pareja</translation>
     </message>
     <message>
         <source>%1 (seal %2, tone %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (sello %2, tono %3)</translation>
     </message>
 </context>
 <context>
@@ -1240,132 +1247,134 @@ Do you want to replace it?</source>
     <name>QtPlatform</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
     <message>
         <source>The page could not be opened in a web browser. Its address, to copy into one:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir la página en un navegador web. Esta es su dirección, para copiarla en uno:
+
+%1</translation>
     </message>
     <message>
         <source>Nothing was printed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se imprimió nada: %1</translation>
     </message>
     <message>
         <source>Kinmatch report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe de Kinmatch</translation>
     </message>
     <message>
         <source>there is no default printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ninguna impresora predeterminada.</translation>
     </message>
     <message>
         <source>the printer %1 refused the report.</source>
-        <translation type="unfinished"></translation>
+        <translation>la impresora %1 rechazó el informe.</translation>
     </message>
     <message>
         <source>the print system&apos;s client (lp, of CUPS) is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>el cliente del sistema de impresión (lp, de CUPS) no está instalado.</translation>
     </message>
     <message>
         <source>the print system refused the report.</source>
-        <translation type="unfinished"></translation>
+        <translation>el sistema de impresión rechazó el informe.</translation>
     </message>
     <message>
         <source>the print system&apos;s client could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo iniciar el cliente del sistema de impresión.</translation>
     </message>
     <message>
         <source>the print system did not answer within %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>el sistema de impresión no respondió en %1 segundos.</translation>
     </message>
 </context>
 <context>
     <name>ReadingFields</name>
     <message>
         <source>Date of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de nacimiento</translation>
     </message>
     <message>
         <source>Place in count</source>
-        <translation type="unfinished"></translation>
+        <translation>Lugar en la cuenta</translation>
     </message>
     <message>
         <source>%1 of 260</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de 260</translation>
     </message>
     <message>
         <source>Day sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Signo del día</translation>
     </message>
     <message>
         <source>Galactic tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono galáctico</translation>
     </message>
     <message>
         <source>Sign name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del signo</translation>
     </message>
     <message>
         <source>English name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre en español</translation>
     </message>
     <message>
         <source>Keywords</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras clave</translation>
     </message>
     <message>
         <source>Gemstone</source>
-        <translation type="unfinished"></translation>
+        <translation>Piedra preciosa</translation>
     </message>
     <message>
         <source>Significance</source>
-        <translation type="unfinished"></translation>
+        <translation>Significado</translation>
     </message>
     <message>
         <source>The galactic tone</source>
-        <translation type="unfinished"></translation>
+        <translation>El tono galáctico</translation>
     </message>
     <message>
         <source>The day sign</source>
-        <translation type="unfinished"></translation>
+        <translation>El signo del día</translation>
     </message>
     <message>
         <source>Famous people</source>
-        <translation type="unfinished"></translation>
+        <translation>Personajes famosos</translation>
     </message>
     <message>
         <source>%1, tone %2</source>
         <extracomment>A person&apos;s sign and tone in a few words: &quot;Dog, tone 9&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, tono %2</translation>
     </message>
 </context>
 <context>
     <name>ReadingFile</name>
     <message>
         <source>not a reading file (it holds no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo de lectura (no contiene ningún nombre)</translation>
     </message>
     <message>
         <source>the name is longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre tiene más de %1 caracteres</translation>
     </message>
     <message>
         <source>not a reading file (no year 1900..2016 in line 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo de lectura (la línea 2 no tiene un año de 1900 a 2016)</translation>
     </message>
     <message>
         <source>not a reading file (no month name in line 3)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo de lectura (la línea 3 no tiene un nombre de mes)</translation>
     </message>
     <message>
         <source>not a reading file (no day 1..31 in line 4)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo de lectura (la línea 4 no tiene un día del 1 al 31)</translation>
     </message>
 </context>
 <context>
@@ -1433,7 +1442,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Kinmatch report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe de Kinmatch</translation>
     </message>
 </context>
 <context>
@@ -1974,11 +1983,11 @@ Do you want to replace it?</source>
     <name>TitleBar</name>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -2041,419 +2050,421 @@ Do you want to replace it?</source>
     <message>
         <source>Kinmatch will be in %1 the next time it starts.</source>
         <extracomment>Said once a language is chosen, in that language: %1 is its name (&quot;Español&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La próxima vez que se inicie, Kinmatch estará en este idioma: %1.</translation>
     </message>
     <message>
         <source>The choice of language could not be kept in the settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar en la configuración el idioma elegido.</translation>
     </message>
 </context>
 <context>
     <name>Working</name>
     <message>
         <source>above 260, so %1 - 260 = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>supera 260, así que %1 - 260 = %2</translation>
     </message>
     <message>
         <source>not above 260, so it stays %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no supera 260, así que queda en %1</translation>
     </message>
     <message>
         <source>Year code of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Código del año %1: %2</translation>
     </message>
     <message>
         <source>Value of %1 %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor del %2 de %1: %3</translation>
     </message>
     <message>
         <source>Sum: %1 + %2 = %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma: %1 + %2 = %3, %4</translation>
     </message>
     <message>
         <source>Place in the count: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lugar en la cuenta: %1</translation>
     </message>
     <message>
         <source>Day sign: (%1 - 1) mod 20 + 1 = %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Signo del día: (%1 - 1) mod 20 + 1 = %2, %3</translation>
     </message>
     <message>
         <source>Galactic tone: (%1 + 6) mod 13 + 1 = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono galáctico: (%1 + 6) mod 13 + 1 = %2</translation>
     </message>
     <message>
         <source>How it is worked out:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se calcula:</translation>
     </message>
     <message>
         <source>above %1, so %2 + %3 = %4</source>
-        <translation type="unfinished"></translation>
+        <translation>supera %1, así que %2 + %3 = %4</translation>
     </message>
     <message>
         <source>not above %1, so it stays %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no supera %1, así que queda en %2</translation>
     </message>
     <message>
         <source>You, born %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Usted, que nació el %1:</translation>
     </message>
     <message>
         <source>Your partner, born %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Su pareja, que nació el %1:</translation>
     </message>
     <message>
         <source>Seal sum: %1 + %2 = %3, %4: %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma de sellos: %1 + %2 = %3, %4: %5</translation>
     </message>
     <message>
         <source>Tone sum: %1 + %2 = %3, %4: %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma de tonos: %1 + %2 = %3, %4: %5</translation>
     </message>
     <message>
         <source>Name: the tone %1 goes between the words of %2: %3</source>
         <extracomment>How the composite&apos;s name is made: %1 the tone&apos;s name, %2 the seal&apos;s, %3 the composite&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nombre: el tono %1 se añade a %2: %3</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>Kinmatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinmatch</translation>
     </message>
     <message>
         <source>Kinmatch generates your compatibility based on the Day Sign and Galactic Tone of the two persons. This is based on Mayan principles. Copyright Quorvane Softwares, all rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinmatch calcula su compatibilidad a partir del signo del día y el tono galáctico de las dos personas, siguiendo los principios mayas. Copyright Quorvane Softwares. Todos los derechos reservados.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oportunidad de negocio desde casa. Cree su propio negocio en internet y gane dinero en línea. Obtenga este software con la marca de su sitio web.</translation>
     </message>
     <message>
         <source>Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic aquí para obtener más información.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic aquí para visitar %1</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Know your compatibility with your partner based on advanced Mayan Astrology! Enter the following details and get started.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Conozca su compatibilidad con su pareja según la astrología maya avanzada! Indique los siguientes datos para comenzar.</translation>
     </message>
     <message>
         <source>Your Personal Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Sus datos personales</translation>
     </message>
     <message>
         <source>Your Partner&apos;s Personal Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos personales de su pareja</translation>
     </message>
     <message>
         <source>&amp;Generate Mayan Astrology Compatibility Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Generar lectura de compatibilidad astrológica maya</translation>
     </message>
     <message>
         <source>&amp;Open Previously Saved Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;brir una lectura guardada</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Generate Mayan Birth Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Generar carta natal maya</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Date of Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de nacimiento</translation>
     </message>
     <message>
         <source>%1: Name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nombre</translation>
     </message>
     <message>
         <source>%1: Month of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: mes de nacimiento</translation>
     </message>
     <message>
         <source>%1: Day of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: día de nacimiento</translation>
     </message>
     <message>
         <source>%1: Year of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: año de nacimiento</translation>
     </message>
     <message>
         <source>Your date of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Su fecha de nacimiento</translation>
     </message>
     <message>
         <source>Your partner&apos;s date of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de nacimiento de su pareja</translation>
     </message>
     <message>
         <source>%1: month</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: mes</translation>
     </message>
     <message>
         <source>%1: day</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: día</translation>
     </message>
     <message>
         <source>%1: year</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: año</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba su nombre</translation>
     </message>
     <message>
         <source>Please Enter Your Partner&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el nombre de su pareja</translation>
     </message>
     <message>
         <source>Please Enter A Name Of At Most %1 Characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un nombre de %1 caracteres como máximo</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Indique un día o un mes correctos!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Indique un día o un mes correctos!</translation>
     </message>
     <message>
         <source>Select the source file</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione el archivo de origen</translation>
     </message>
     <message>
         <source>Mayan Astrology (*.man)</source>
-        <translation type="unfinished"></translation>
+        <translation>Astrología maya (*.man)</translation>
     </message>
     <message>
         <source>Please Check The File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compruebe el archivo.</translation>
     </message>
 </context>
 <context>
     <name>frmMayanCompatibilityResult</name>
     <message>
         <source>Kinmatch Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados de Kinmatch</translation>
     </message>
     <message>
         <source>Your Mayan Day Sign </source>
-        <translation type="unfinished"></translation>
+        <translation>Su signo del día maya </translation>
     </message>
     <message>
         <source>Your Galactic Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Su tono galáctico</translation>
     </message>
     <message>
         <source>Your Partner&apos;s Mayan Day Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Signo del día maya de su pareja</translation>
     </message>
     <message>
         <source>Your Partner&apos;s Galactic Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono galáctico de su pareja</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Mayan Astrology Compatibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Compatibilidad astrológica maya</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volver</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>The picture of the %1 seal</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen del sello %1</translation>
     </message>
 </context>
 <context>
     <name>frmNagScreen2</name>
     <message>
         <source>Programs like Kinmatch can only be created and maintained with your support. Please visit the Quorvane Softwares forum at %1 regularly and take part in its discussions and activities, so that we can keep developing this and our other programs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programas como Kinmatch solo pueden crearse y mantenerse con su apoyo. Visite con regularidad el foro de Quorvane Softwares en %1 y participe en sus debates y actividades, para que podamos seguir desarrollando este y nuestros demás programas.</translation>
     </message>
     <message>
         <source>We cannot support and maintain Kinmatch and our other programs without your regular visits. Please drop in at the Quorvane Softwares forum, %1, often and join in its discussions and activities.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin sus visitas habituales no podemos dar soporte ni mantenimiento a Kinmatch y nuestros demás programas. Pase a menudo por el foro de Quorvane Softwares, %1, y súmese a sus debates y actividades.</translation>
     </message>
     <message>
         <source>The Quorvane Softwares forum at %1 is a free online discussion forum for all things mystic. Visit it regularly and take part in its discussions and activities: your visits keep this and our other programs developed and maintained.</source>
-        <translation type="unfinished"></translation>
+        <translation>El foro de Quorvane Softwares, en %1, es un foro de debate en línea gratuito sobre todo lo místico. Visítelo con regularidad y participe en sus debates y actividades: sus visitas hacen posible que sigamos desarrollando y manteniendo este y nuestros demás programas.</translation>
     </message>
     <message>
         <source>Our forum at %1 needs your help. Visiting it regularly and taking part in its discussions and activities is what keeps Kinmatch and the other Quorvane Softwares programs developed and maintained.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuestro foro en %1 necesita su ayuda. Visitarlo con regularidad y participar en sus debates y actividades es lo que nos permite seguir desarrollando y manteniendo Kinmatch y los demás programas de Quorvane Softwares.</translation>
     </message>
     <message>
         <source>Kinmatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinmatch</translation>
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic aquí para visitar %1 ahora</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Refer A Friend</source>
-        <translation type="unfinished"></translation>
+        <translation>Recomendar a un amigo</translation>
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recomendar a un amigo ahora</translation>
     </message>
     <message>
         <source>Download Quorvane Softwares</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargas de Quorvane Softwares</translation>
     </message>
     <message>
         <source>Enjoyed Kinmatch? Quorvane Softwares makes a large range of other programs for every seeker: astrology, psychic and tarot readings, numerology, and software on the occult.
 
 Each is as easy to use as this one, and many of them are free to try. Have a look at them all and find your next favourite.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Le gustó Kinmatch? Quorvane Softwares crea muchos otros programas para todo buscador: astrología, lecturas de videncia y de tarot, numerología y software sobre lo oculto.
+
+Todos son tan fáciles de usar como este, y muchos se pueden probar gratis. Écheles un vistazo y encuentre su próximo favorito.</translation>
     </message>
     <message>
         <source>Click Here To Visit Quorvane Softwares</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic aquí para visitar Quorvane Softwares</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección de correo electrónico no puede contener espacios</translation>
     </message>
 </context>
 <context>
     <name>frmSave</name>
     <message>
         <source>The Most Popular Online Mystic Discussion Forum</source>
-        <translation type="unfinished"></translation>
+        <translation>El foro de debate místico en línea más popular</translation>
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic aquí para visitar %1 ahora</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir</translation>
     </message>
     <message>
         <source>The Name Contains &quot;%1&quot;, Which A Reading File Cannot Hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre contiene «%1», que un archivo de lectura no puede guardar.</translation>
     </message>
     <message>
         <source>Kinmatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinmatch</translation>
     </message>
     <message>
         <source>Mayan Astrology (*.man)</source>
-        <translation type="unfinished"></translation>
+        <translation>Astrología maya (*.man)</translation>
     </message>
     <message>
         <source>%1 could not be saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar %1: %2</translation>
     </message>
 </context>
 <context>
     <name>kinmatch-cli</name>
     <message>
         <source>needs %1</source>
-        <translation type="unfinished"></translation>
+        <translation>requiere %1</translation>
     </message>
     <message>
         <source>unknown option %1 (try &apos;kinmatch-cli %2 --help&apos;)</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida %1 (pruebe &apos;kinmatch-cli %2 --help&apos;)</translation>
     </message>
     <message>
         <source>option %1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>la opción %1 requiere un valor</translation>
     </message>
     <message>
         <source>option %1 needs %2 values</source>
-        <translation type="unfinished"></translation>
+        <translation>la opción %1 requiere %2 valores</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>la opción &apos;%1&apos; aparece dos veces</translation>
     </message>
     <message>
         <source>options &apos;%1&apos; and &apos;%2&apos; exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>las opciones &apos;%1&apos; y &apos;%2&apos; se excluyen mutuamente</translation>
     </message>
     <message>
         <source>cannot write</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir</translation>
     </message>
     <message>
         <source>not a date of the form YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una fecha con el formato YYYY-MM-DD</translation>
     </message>
     <message>
         <source>the year must lie in %1..%2</source>
-        <translation type="unfinished"></translation>
+        <translation>el año debe estar entre %1 y %2</translation>
     </message>
     <message>
         <source>there is no month %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe el mes %1</translation>
     </message>
     <message>
         <source>shows this help</source>
-        <translation type="unfinished"></translation>
+        <translation>muestra esta ayuda</translation>
     </message>
     <message>
         <source>writes one self-contained HTML file (- for standard output)</source>
-        <translation type="unfinished"></translation>
+        <translation>escribe un único archivo HTML autónomo (- para la salida estándar)</translation>
     </message>
     <message>
         <source>writes a PDF file (- for standard output)</source>
-        <translation type="unfinished"></translation>
+        <translation>escribe un archivo PDF (- para la salida estándar)</translation>
     </message>
     <message>
         <source>Bad input prints one line on standard error and exits with status 2, writing
@@ -2462,335 +2473,344 @@ status 1 and leaves any old file as it was. Files may be pipes; - is standard
 input or output. In CSV, a name that starts with =, +, -, @, a tab or a carriage
 return is preceded by &apos;, so that no spreadsheet runs it as a formula.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Una entrada errónea escribe una línea en la salida de error y sale con estado 2 sin
+escribir nada; una salida que no se puede escribir (p. ej., de solo lectura) sale con
+estado 1 y no toca el archivo anterior. Los archivos pueden ser tuberías; - es la
+entrada o salida estándar. En CSV, un nombre que empieza por =, +, -, @, tabulador o
+retorno de carro lleva delante &apos; para que ninguna hoja de cálculo lo tome por fórmula.
+</translation>
     </message>
     <message>
         <source>Usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso:</translation>
     </message>
     <message>
         <source>Mayan astrology readings from the command line. Dates are YYYY-MM-DD, 1900-01-01 to
 2016-12-31.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Lecturas de astrología maya desde la línea de comandos. Las fechas, en formato
+YYYY-MM-DD, van del 1900-01-01 al 2016-12-31.
+</translation>
     </message>
     <message>
         <source>shows the version</source>
-        <translation type="unfinished"></translation>
+        <translation>muestra la versión</translation>
     </message>
     <message>
         <source>ends the options: what follows is a date or a file</source>
-        <translation type="unfinished"></translation>
+        <translation>termina las opciones: lo que sigue es una fecha o un archivo</translation>
     </message>
     <message>
         <source>standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>entrada estándar</translation>
     </message>
     <message>
         <source>cannot read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer</translation>
     </message>
     <message>
         <source>holds more than %1 MB, more than any batch of dates or group needs</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene más de %1 MB, más de lo que necesita cualquier lote de fechas o grupo</translation>
     </message>
     <message>
         <source>standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>salida estándar</translation>
     </message>
     <message>
         <source>--explain cannot be shown in CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>--explain no se puede mostrar en CSV</translation>
     </message>
     <message>
         <source>needs a DATE, or - to read dates from standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>requiere DATE, o - para leer las fechas de la entrada estándar</translation>
     </message>
     <message>
         <source>- reads the dates from standard input and stands alone</source>
-        <translation type="unfinished"></translation>
+        <translation>- lee las fechas de la entrada estándar y debe ir solo</translation>
     </message>
     <message>
         <source>needs USER-DATE and PARTNER-DATE</source>
-        <translation type="unfinished"></translation>
+        <translation>requiere USER-DATE y PARTNER-DATE</translation>
     </message>
     <message>
         <source>needs FILE.csv, or - for standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>requiere FILE.csv, o - para la entrada estándar</translation>
     </message>
     <message>
         <source>needs --name NAME DATE for each of the two persons</source>
-        <translation type="unfinished"></translation>
+        <translation>requiere --name NAME DATE para cada una de las dos personas</translation>
     </message>
     <message>
         <source>is far larger than a reading file, so it is none</source>
-        <translation type="unfinished"></translation>
+        <translation>es mucho mayor que un archivo de lectura, así que no lo es</translation>
     </message>
     <message>
         <source>takes either FILE.man or --name NAME DATE</source>
-        <translation type="unfinished"></translation>
+        <translation>admite FILE.man o --name NAME DATE, pero no ambos</translation>
     </message>
     <message>
         <source>needs FILE.man or --name NAME DATE</source>
-        <translation type="unfinished"></translation>
+        <translation>requiere FILE.man o --name NAME DATE</translation>
     </message>
     <message>
         <source>needs FILE.man</source>
-        <translation type="unfinished"></translation>
+        <translation>requiere FILE.man</translation>
     </message>
     <message>
         <source>needs --name NAME DATE</source>
-        <translation type="unfinished"></translation>
+        <translation>requiere --name NAME DATE</translation>
     </message>
     <message>
         <source>does not end in .man</source>
-        <translation type="unfinished"></translation>
+        <translation>no termina en .man</translation>
     </message>
     <message>
         <source>a reading file cannot hold the character &apos;%1&apos; of the name</source>
-        <translation type="unfinished"></translation>
+        <translation>un archivo de lectura no puede contener el carácter &apos;%1&apos; del nombre</translation>
     </message>
     <message>
         <source>JSON instead of text (one object a line for several dates)</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON en lugar de texto (un objeto por línea si hay varias fechas)</translation>
     </message>
     <message>
         <source>CSV instead of text</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV en lugar de texto</translation>
     </message>
     <message>
         <source>shows how each answer is worked out</source>
-        <translation type="unfinished"></translation>
+        <translation>muestra cómo se calcula cada resultado</translation>
     </message>
     <message>
         <source>a person&apos;s name and date of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre y fecha de nacimiento de una persona</translation>
     </message>
     <message>
         <source>each date&apos;s place in the 260-day count, day sign, galactic tone and reading;
 - reads one date a line from standard input (a blank line is an error)</source>
-        <translation type="unfinished"></translation>
+        <translation>lugar de cada fecha en la cuenta de 260 días, signo del día, tono galáctico y lectura;
+- lee una fecha por línea de la entrada estándar (una línea en blanco es un error)</translation>
     </message>
     <message>
         <source>two persons&apos; composite seal and tone, with each person&apos;s own sign and tone</source>
-        <translation type="unfinished"></translation>
+        <translation>sello y tono compuestos de dos personas, con el signo y el tono de cada una</translation>
     </message>
     <message>
         <source>JSON instead of text</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON en lugar de texto</translation>
     </message>
     <message>
         <source>every pair of a group of 2 to 1000 persons, from a CSV file (UTF-8 or Windows-1252;
 - for standard input) of names and dates, with an optional header row name,date</source>
-        <translation type="unfinished"></translation>
+        <translation>cada pareja de un grupo de 2 a 1000 personas, de un archivo CSV (UTF-8 o Windows-1252;
+- para la entrada estándar) de nombres y fechas, con cabecera opcional name,date</translation>
     </message>
     <message>
         <source>JSON instead of text: {&quot;people&quot;: [...], &quot;pairs&quot;: [...]}</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON en lugar de texto: {&quot;people&quot;: [...], &quot;pairs&quot;: [...]}</translation>
     </message>
     <message>
         <source>CSV instead of text: one pair a row</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV en lugar de texto: una pareja por fila</translation>
     </message>
     <message>
         <source>the couple&apos;s report: both persons&apos; readings and their composite</source>
-        <translation type="unfinished"></translation>
+        <translation>informe de la pareja: las lecturas de ambas personas y su signo compuesto</translation>
     </message>
     <message>
         <source>the report of one person&apos;s reading, from a reading file or a name and date</source>
-        <translation type="unfinished"></translation>
+        <translation>informe de la lectura de una persona, a partir de un archivo de lectura o de un nombre y una fecha</translation>
     </message>
     <message>
         <source>writes a reading file for a name and date (- for standard output)</source>
-        <translation type="unfinished"></translation>
+        <translation>escribe un archivo de lectura para un nombre y una fecha (- para la salida estándar)</translation>
     </message>
     <message>
         <source>(try &apos;kinmatch-cli --help&apos;)</source>
-        <translation type="unfinished"></translation>
+        <translation>(pruebe &apos;kinmatch-cli --help&apos;)</translation>
     </message>
     <message>
         <source>command line</source>
-        <translation type="unfinished"></translation>
+        <translation>línea de comandos</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>no se indicó ningún comando</translation>
     </message>
     <message>
         <source>takes no arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>no admite argumentos</translation>
     </message>
     <message>
         <source>unknown option</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida</translation>
     </message>
     <message>
         <source>unknown command</source>
-        <translation type="unfinished"></translation>
+        <translation>comando desconocido</translation>
     </message>
     <message>
         <source>the name is blank</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre está en blanco</translation>
     </message>
     <message>
         <source>the name is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre no es texto UTF-8</translation>
     </message>
     <message>
         <source>the name is longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre tiene más de %1 caracteres</translation>
     </message>
     <message>
         <source>it holds a NUL byte, which text never holds</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene un byte NUL, que ningún texto contiene</translation>
     </message>
     <message>
         <source>%1, line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, línea %2</translation>
     </message>
     <message>
         <source>the line is blank; give one date a line</source>
-        <translation type="unfinished"></translation>
+        <translation>la línea está en blanco; escriba una fecha por línea</translation>
     </message>
     <message>
         <source>holds no date</source>
-        <translation type="unfinished"></translation>
+        <translation>no contiene ninguna fecha</translation>
     </message>
     <message>
         <source>%1, row %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, fila %2</translation>
     </message>
     <message>
         <source>a row needs two fields, a name and a date, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>una fila necesita dos campos, un nombre y una fecha, no %1</translation>
     </message>
     <message>
         <source>holds more than %1 persons</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene más de %1 personas</translation>
     </message>
     <message>
         <source>holds 1 person; a group needs %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene 1 persona; un grupo necesita de %2 a %3</translation>
     </message>
     <message>
         <source>holds %1 persons; a group needs %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene %1 personas; un grupo necesita de %2 a %3</translation>
     </message>
     <message>
         <source>the PDF module %1 cannot be loaded (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede cargar el módulo PDF %1 (%2)</translation>
     </message>
     <message>
         <source>the PDF module made no PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>el módulo PDF no generó ningún PDF</translation>
     </message>
 </context>
 <context>
     <name>kinmatch::Program</name>
     <message>
         <source>Application is already running</source>
-        <translation type="unfinished"></translation>
+        <translation>La aplicación ya se está ejecutando</translation>
     </message>
 </context>
 <context>
     <name>look</name>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oportunidad de negocio desde casa. Cree su propio negocio en internet y gane dinero en línea. Obtenga este software con la marca de su sitio web. Haga clic aquí para obtener más información.</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añada a este software la marca de su sitio.  Aumente la fidelidad y el tráfico de su sitio. Ponga aquí el nombre &amp; el enlace de su sitio. Consulte «Ayuda» para más detalles.    Haga clic aquí para saber más sobre la marca compartida.</translation>
     </message>
     <message>
         <source>Talk about all things mystic on the Quorvane Softwares forum. Click here to visit us!</source>
-        <translation type="unfinished"></translation>
+        <translation>Hable de todo lo místico en el foro de Quorvane Softwares. ¡Haga clic aquí para visitarnos!</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda en &amp;línea</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visite nuestro sitio web</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar actualizaciones del software</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca del software</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Donar</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Gane dinero en &amp;línea</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
     <message>
         <source>The &amp;System&apos;s Language</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma del &amp;sistema</translation>
     </message>
 </context>
 <context>
     <name>modHelp</name>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede que haya una actualización disponible para este software<byte value="xd"/>¿Desea buscar una actualización?</translation>
     </message>
 </context>
 <context>
     <name>modTellAFriend</name>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba direcciones de correo electrónico distintas</translation>
     </message>
     <message>
         <source>Please Enter Proper Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba una dirección de correo electrónico válida</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba su nombre</translation>
     </message>
     <message>
         <source>Please Enter Your Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba su mensaje</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba el nombre de su amigo</translation>
     </message>
     <message>
         <source>Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Su nombre</translation>
     </message>
     <message>
         <source>Your Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Su correo electrónico</translation>
     </message>
     <message>
         <source>Your Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Su mensaje</translation>
     </message>
     <message>
         <source>Friend&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de su amigo</translation>
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo electrónico de su amigo</translation>
     </message>
 </context>
 </TS>

@@ -7,24 +7,31 @@
         <source>%1
 File not found.
 Check the file name and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Arquivo não encontrado.
+Verifique o nome do arquivo e tente novamente.</translation>
     </message>
     <message>
         <source>%1
 The folder does not exist.
 Check the path and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+A pasta não existe.
+Verifique o caminho e tente novamente.</translation>
     </message>
     <message>
         <source>%1
 This file is read-only.
 Choose another file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Este arquivo é somente leitura.
+Escolha outro arquivo.</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 já existe.
+Deseja substituí-lo?</translation>
     </message>
 </context>
 <context>
@@ -946,7 +953,7 @@ Do you want to replace it?</source>
     <name>Csv</name>
     <message>
         <source>a quote that is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>aspas abertas que nunca se fecham</translation>
     </message>
 </context>
 <context>
@@ -959,148 +966,148 @@ Do you want to replace it?</source>
     <message>
         <source>%1 %2 has no day %3</source>
         <extracomment>%1 is a month&apos;s name, %2 a year, %3 a day that the month does not have.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 não tem dia %3</translation>
     </message>
 </context>
 <context>
     <name>Documents</name>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Together</source>
-        <translation type="unfinished"></translation>
+        <translation>Juntos</translation>
     </message>
     <message>
         <source>Seal %1, %2; tone %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Selo %1, %2; tom %3, %4</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nº</translation>
     </message>
     <message>
         <source>The pairs: persons %1 to %2 across</source>
-        <translation type="unfinished"></translation>
+        <translation>Os pares: pessoas %1 a %2 nas colunas</translation>
     </message>
     <message>
         <source>%1 (%2): 1 pair</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2): 1 par</translation>
     </message>
     <message>
         <source>%1 (%2): %3 pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2): %3 pares</translation>
     </message>
     <message>
         <source>A group of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Um grupo de %1</translation>
     </message>
     <message>
         <source>Each cell of the matrix is the composite of the persons of its row and its column: the seal&apos;s number and colour, then the tone, so that %1 is seal %2, %3, with tone %4, %5: %6. The persons are numbered as listed below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada célula da matriz é o composto das pessoas da sua linha e da sua coluna: o número e a cor do selo e, depois, o tom; assim, %1 é o selo %2, %3, com o tom %4, %5: %6. As pessoas estão numeradas conforme a lista abaixo.</translation>
     </message>
     <message>
         <source>Kinmatch: %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinmatch: %1 e %2</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagem</translation>
     </message>
     <message>
         <source>A Mayan astrology compatibility reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma leitura de compatibilidade na astrologia maia</translation>
     </message>
     <message>
         <source>Kinmatch: a group of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinmatch: um grupo de %1</translation>
     </message>
     <message>
         <source>Mayan astrology compatibility of every pair</source>
-        <translation type="unfinished"></translation>
+        <translation>Compatibilidade de cada par na astrologia maia</translation>
     </message>
     <message>
         <source>The persons</source>
-        <translation type="unfinished"></translation>
+        <translation>As pessoas</translation>
     </message>
     <message>
         <source>The pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Os pares</translation>
     </message>
     <message>
         <source>The pairs by composite</source>
-        <translation type="unfinished"></translation>
+        <translation>Os pares por composto</translation>
     </message>
     <message>
         <source>A group of more than %1 is too large for a matrix on a screen: its pairs are listed here by their composite, by the persons&apos; numbers (&quot;1: 5, 17&quot; is person 1 with 5 and with 17). Every pair&apos;s composite, one a row, is in the CSV form (kinmatch-cli group FILE.csv --csv), and the whole matrix on paper in the PDF form (--pdf).</source>
-        <translation type="unfinished"></translation>
+        <translation>Um grupo de mais de %1 pessoas é grande demais para uma matriz na tela: seus pares estão listados aqui por composto, pelos números das pessoas (&quot;1: 5, 17&quot; é a pessoa 1 com a 5 e com a 17). O composto de cada par, um por linha, está na forma CSV (kinmatch-cli group FILE.csv --csv), e a matriz completa, em papel, na forma PDF (--pdf).</translation>
     </message>
     <message>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Legenda</translation>
     </message>
 </context>
 <context>
     <name>Files</name>
     <message>
         <source>No such file or directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo ou diretório inexistente</translation>
     </message>
     <message>
         <source>Permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Permissão negada</translation>
     </message>
     <message>
         <source>Is a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>É um diretório</translation>
     </message>
     <message>
         <source>Not a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é um diretório</translation>
     </message>
     <message>
         <source>No space left on device</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há espaço disponível no dispositivo</translation>
     </message>
     <message>
         <source>Read-only file system</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema de arquivos somente para leitura</translation>
     </message>
     <message>
         <source>Disk quota exceeded</source>
-        <translation type="unfinished"></translation>
+        <translation>Cota de disco excedida</translation>
     </message>
     <message>
         <source>File name too long</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome de arquivo muito longo</translation>
     </message>
     <message>
         <source>Input/output error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de entrada/saída</translation>
     </message>
     <message>
         <source>The file is in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo está sendo usado por outro programa</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo comum</translation>
     </message>
     <message>
         <source>not a regular file, a pipe or a terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo comum, um pipe nem um terminal</translation>
     </message>
 </context>
 <context>
     <name>Group</name>
     <message>
         <source>%1 and %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2: %3</translation>
     </message>
 </context>
 <context>
@@ -1115,19 +1122,19 @@ Do you want to replace it?</source>
     <name>Match</name>
     <message>
         <source>Compatibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Compatibilidade</translation>
     </message>
     <message>
         <source>You</source>
-        <translation type="unfinished"></translation>
+        <translation>Você</translation>
     </message>
     <message>
         <source>Your partner</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu par</translation>
     </message>
     <message>
         <source>%1 (seal %2, tone %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (selo %2, tom %3)</translation>
     </message>
 </context>
 <context>
@@ -1240,132 +1247,134 @@ Do you want to replace it?</source>
     <name>QtPlatform</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informação</translation>
     </message>
     <message>
         <source>The page could not be opened in a web browser. Its address, to copy into one:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir a página em um navegador. Este é o endereço dela, para copiar em um navegador:
+
+%1</translation>
     </message>
     <message>
         <source>Nothing was printed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada foi impresso: %1</translation>
     </message>
     <message>
         <source>Kinmatch report</source>
-        <translation type="unfinished"></translation>
+        <translation>Relatório do Kinmatch</translation>
     </message>
     <message>
         <source>there is no default printer.</source>
-        <translation type="unfinished"></translation>
+        <translation>não há uma impressora padrão.</translation>
     </message>
     <message>
         <source>the printer %1 refused the report.</source>
-        <translation type="unfinished"></translation>
+        <translation>a impressora %1 recusou o relatório.</translation>
     </message>
     <message>
         <source>the print system&apos;s client (lp, of CUPS) is not installed.</source>
-        <translation type="unfinished"></translation>
+        <translation>o cliente do sistema de impressão (lp, do CUPS) não está instalado.</translation>
     </message>
     <message>
         <source>the print system refused the report.</source>
-        <translation type="unfinished"></translation>
+        <translation>o sistema de impressão recusou o relatório.</translation>
     </message>
     <message>
         <source>the print system&apos;s client could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível iniciar o cliente do sistema de impressão.</translation>
     </message>
     <message>
         <source>the print system did not answer within %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>o sistema de impressão não respondeu em %1 segundos.</translation>
     </message>
 </context>
 <context>
     <name>ReadingFields</name>
     <message>
         <source>Date of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Data de nascimento</translation>
     </message>
     <message>
         <source>Place in count</source>
-        <translation type="unfinished"></translation>
+        <translation>Posição na contagem</translation>
     </message>
     <message>
         <source>%1 of 260</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de 260</translation>
     </message>
     <message>
         <source>Day sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Signo do dia</translation>
     </message>
     <message>
         <source>Galactic tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tom galáctico</translation>
     </message>
     <message>
         <source>Sign name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do signo</translation>
     </message>
     <message>
         <source>English name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome em português</translation>
     </message>
     <message>
         <source>Keywords</source>
-        <translation type="unfinished"></translation>
+        <translation>Palavras-chave</translation>
     </message>
     <message>
         <source>Gemstone</source>
-        <translation type="unfinished"></translation>
+        <translation>Pedra</translation>
     </message>
     <message>
         <source>Significance</source>
-        <translation type="unfinished"></translation>
+        <translation>Significado</translation>
     </message>
     <message>
         <source>The galactic tone</source>
-        <translation type="unfinished"></translation>
+        <translation>O tom galáctico</translation>
     </message>
     <message>
         <source>The day sign</source>
-        <translation type="unfinished"></translation>
+        <translation>O signo do dia</translation>
     </message>
     <message>
         <source>Famous people</source>
-        <translation type="unfinished"></translation>
+        <translation>Pessoas famosas</translation>
     </message>
     <message>
         <source>%1, tone %2</source>
         <extracomment>A person&apos;s sign and tone in a few words: &quot;Dog, tone 9&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, tom %2</translation>
     </message>
 </context>
 <context>
     <name>ReadingFile</name>
     <message>
         <source>not a reading file (it holds no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo de leitura (não contém nenhum nome)</translation>
     </message>
     <message>
         <source>the name is longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>o nome tem mais de %1 caracteres</translation>
     </message>
     <message>
         <source>not a reading file (no year 1900..2016 in line 2)</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo de leitura (sem ano 1900..2016 na linha 2)</translation>
     </message>
     <message>
         <source>not a reading file (no month name in line 3)</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo de leitura (sem nome de mês na linha 3)</translation>
     </message>
     <message>
         <source>not a reading file (no day 1..31 in line 4)</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo de leitura (sem dia 1..31 na linha 4)</translation>
     </message>
 </context>
 <context>
@@ -1433,7 +1442,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Kinmatch report</source>
-        <translation type="unfinished"></translation>
+        <translation>Relatório do Kinmatch</translation>
     </message>
 </context>
 <context>
@@ -1974,11 +1983,11 @@ Do you want to replace it?</source>
     <name>TitleBar</name>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
 </context>
 <context>
@@ -2041,419 +2050,421 @@ Do you want to replace it?</source>
     <message>
         <source>Kinmatch will be in %1 the next time it starts.</source>
         <extracomment>Said once a language is chosen, in that language: %1 is its name (&quot;Español&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O Kinmatch será exibido em %1 na próxima vez que for iniciado.</translation>
     </message>
     <message>
         <source>The choice of language could not be kept in the settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível guardar a escolha do idioma nas configurações.</translation>
     </message>
 </context>
 <context>
     <name>Working</name>
     <message>
         <source>above 260, so %1 - 260 = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>acima de 260, então %1 - 260 = %2</translation>
     </message>
     <message>
         <source>not above 260, so it stays %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não passa de 260, então fica %1</translation>
     </message>
     <message>
         <source>Year code of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Código do ano %1: %2</translation>
     </message>
     <message>
         <source>Value of %1 %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor de %2 de %1: %3</translation>
     </message>
     <message>
         <source>Sum: %1 + %2 = %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Soma: %1 + %2 = %3, %4</translation>
     </message>
     <message>
         <source>Place in the count: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Posição na contagem: %1</translation>
     </message>
     <message>
         <source>Day sign: (%1 - 1) mod 20 + 1 = %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Signo do dia: (%1 - 1) mod 20 + 1 = %2, %3</translation>
     </message>
     <message>
         <source>Galactic tone: (%1 + 6) mod 13 + 1 = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tom galáctico: (%1 + 6) mod 13 + 1 = %2</translation>
     </message>
     <message>
         <source>How it is worked out:</source>
-        <translation type="unfinished"></translation>
+        <translation>Como é calculado:</translation>
     </message>
     <message>
         <source>above %1, so %2 + %3 = %4</source>
-        <translation type="unfinished"></translation>
+        <translation>acima de %1, então %2 + %3 = %4</translation>
     </message>
     <message>
         <source>not above %1, so it stays %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não passa de %1, então fica %2</translation>
     </message>
     <message>
         <source>You, born %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Você, que nasceu em %1:</translation>
     </message>
     <message>
         <source>Your partner, born %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu par, que nasceu em %1:</translation>
     </message>
     <message>
         <source>Seal sum: %1 + %2 = %3, %4: %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Soma dos selos: %1 + %2 = %3, %4: %5</translation>
     </message>
     <message>
         <source>Tone sum: %1 + %2 = %3, %4: %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Soma dos tons: %1 + %2 = %3, %4: %5</translation>
     </message>
     <message>
         <source>Name: the tone %1 goes between the words of %2: %3</source>
         <extracomment>How the composite&apos;s name is made: %1 the tone&apos;s name, %2 the seal&apos;s, %3 the composite&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nome: o tom %1 vem depois de %2, concordando em gênero: %3</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>Kinmatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinmatch</translation>
     </message>
     <message>
         <source>Kinmatch generates your compatibility based on the Day Sign and Galactic Tone of the two persons. This is based on Mayan principles. Copyright Quorvane Softwares, all rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Kinmatch calcula a compatibilidade de vocês com base no signo do dia e no tom galáctico das duas pessoas. O cálculo se baseia em princípios maias. Copyright Quorvane Softwares, todos os direitos reservados.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oportunidade de negócio em casa. Abra seu próprio negócio na internet e ganhe dinheiro on-line. Tenha este software totalmente personalizado com a marca do seu site.</translation>
     </message>
     <message>
         <source>Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique aqui para mais detalhes.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique aqui para visitar %1</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Know your compatibility with your partner based on advanced Mayan Astrology! Enter the following details and get started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Descubra sua compatibilidade com seu par segundo a avançada astrologia maia! Preencha os dados abaixo e comece.</translation>
     </message>
     <message>
         <source>Your Personal Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Seus dados pessoais</translation>
     </message>
     <message>
         <source>Your Partner&apos;s Personal Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Dados pessoais do seu par</translation>
     </message>
     <message>
         <source>&amp;Generate Mayan Astrology Compatibility Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gerar leitura de compatibilidade na astrologia maia</translation>
     </message>
     <message>
         <source>&amp;Open Previously Saved Reading</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;brir leitura salva anteriormente</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <source>&amp;Generate Mayan Birth Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gerar mapa natal maia</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sair</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Date of Birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Data de nascimento</translation>
     </message>
     <message>
         <source>%1: Name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nome</translation>
     </message>
     <message>
         <source>%1: Month of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: mês de nascimento</translation>
     </message>
     <message>
         <source>%1: Day of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: dia de nascimento</translation>
     </message>
     <message>
         <source>%1: Year of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ano de nascimento</translation>
     </message>
     <message>
         <source>Your date of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua data de nascimento</translation>
     </message>
     <message>
         <source>Your partner&apos;s date of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>Data de nascimento do seu par</translation>
     </message>
     <message>
         <source>%1: month</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: mês</translation>
     </message>
     <message>
         <source>%1: day</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: dia</translation>
     </message>
     <message>
         <source>%1: year</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ano</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite seu nome</translation>
     </message>
     <message>
         <source>Please Enter Your Partner&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite o nome do seu par</translation>
     </message>
     <message>
         <source>Please Enter A Name Of At Most %1 Characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite um nome com no máximo %1 caracteres</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe um dia ou mês válido!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe um dia ou mês válido!</translation>
     </message>
     <message>
         <source>Select the source file</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione o arquivo de origem</translation>
     </message>
     <message>
         <source>Mayan Astrology (*.man)</source>
-        <translation type="unfinished"></translation>
+        <translation>Astrologia maia (*.man)</translation>
     </message>
     <message>
         <source>Please Check The File.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique o arquivo.</translation>
     </message>
 </context>
 <context>
     <name>frmMayanCompatibilityResult</name>
     <message>
         <source>Kinmatch Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados do Kinmatch</translation>
     </message>
     <message>
         <source>Your Mayan Day Sign </source>
-        <translation type="unfinished"></translation>
+        <translation>Seu signo maia do dia </translation>
     </message>
     <message>
         <source>Your Galactic Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu tom galáctico</translation>
     </message>
     <message>
         <source>Your Partner&apos;s Mayan Day Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Signo maia do dia do seu par</translation>
     </message>
     <message>
         <source>Your Partner&apos;s Galactic Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tom galáctico do seu par</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar</translation>
     </message>
     <message>
         <source>Mayan Astrology Compatibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Compatibilidade na astrologia maia</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voltar</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sair</translation>
     </message>
     <message>
         <source>The picture of the %1 seal</source>
-        <translation type="unfinished"></translation>
+        <translation>A imagem do selo %1</translation>
     </message>
 </context>
 <context>
     <name>frmNagScreen2</name>
     <message>
         <source>Programs like Kinmatch can only be created and maintained with your support. Please visit the Quorvane Softwares forum at %1 regularly and take part in its discussions and activities, so that we can keep developing this and our other programs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Programas como o Kinmatch só podem ser criados e mantidos com o seu apoio. Visite regularmente o fórum da Quorvane Softwares em %1 e participe das discussões e atividades, para que possamos continuar desenvolvendo este e os nossos outros programas.</translation>
     </message>
     <message>
         <source>We cannot support and maintain Kinmatch and our other programs without your regular visits. Please drop in at the Quorvane Softwares forum, %1, often and join in its discussions and activities.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem as suas visitas regulares, não conseguimos dar suporte ao Kinmatch e aos nossos outros programas nem mantê-los. Passe com frequência pelo fórum da Quorvane Softwares, %1, e participe das discussões e atividades.</translation>
     </message>
     <message>
         <source>The Quorvane Softwares forum at %1 is a free online discussion forum for all things mystic. Visit it regularly and take part in its discussions and activities: your visits keep this and our other programs developed and maintained.</source>
-        <translation type="unfinished"></translation>
+        <translation>O fórum da Quorvane Softwares em %1 é um fórum on-line gratuito de discussões sobre tudo o que é místico. Visite-o regularmente e participe das discussões e atividades: são as suas visitas que mantêm este e os nossos outros programas em desenvolvimento e atualizados.</translation>
     </message>
     <message>
         <source>Our forum at %1 needs your help. Visiting it regularly and taking part in its discussions and activities is what keeps Kinmatch and the other Quorvane Softwares programs developed and maintained.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nosso fórum em %1 precisa da sua ajuda. Visitá-lo regularmente e participar das discussões e atividades é o que mantém o Kinmatch e os outros programas da Quorvane Softwares em desenvolvimento e atualizados.</translation>
     </message>
     <message>
         <source>Kinmatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinmatch</translation>
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique aqui para visitar %1 agora</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sair</translation>
     </message>
     <message>
         <source>Refer A Friend</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique um amigo</translation>
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique um amigo &amp;agora</translation>
     </message>
     <message>
         <source>Download Quorvane Softwares</source>
-        <translation type="unfinished"></translation>
+        <translation>Baixe programas da Quorvane Softwares</translation>
     </message>
     <message>
         <source>Enjoyed Kinmatch? Quorvane Softwares makes a large range of other programs for every seeker: astrology, psychic and tarot readings, numerology, and software on the occult.
 
 Each is as easy to use as this one, and many of them are free to try. Have a look at them all and find your next favourite.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gostou do Kinmatch? A Quorvane Softwares cria uma grande variedade de outros programas para todos os que buscam respostas: astrologia, leituras mediúnicas e de tarô, numerologia e softwares sobre o oculto.
+
+Todos são tão fáceis de usar quanto este, e muitos podem ser experimentados gratuitamente. Conheça todos e encontre o seu próximo favorito.</translation>
     </message>
     <message>
         <source>Click Here To Visit Quorvane Softwares</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique aqui para visitar a Quorvane Softwares</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
-        <translation type="unfinished"></translation>
+        <translation>O endereço de e-mail não pode conter espaços</translation>
     </message>
 </context>
 <context>
     <name>frmSave</name>
     <message>
         <source>The Most Popular Online Mystic Discussion Forum</source>
-        <translation type="unfinished"></translation>
+        <translation>O fórum on-line de discussões místicas mais popular</translation>
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique aqui para visitar %1 agora</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Relatório</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir</translation>
     </message>
     <message>
         <source>The Name Contains &quot;%1&quot;, Which A Reading File Cannot Hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome contém &quot;%1&quot;, caractere que um arquivo de leitura não aceita.</translation>
     </message>
     <message>
         <source>Kinmatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinmatch</translation>
     </message>
     <message>
         <source>Mayan Astrology (*.man)</source>
-        <translation type="unfinished"></translation>
+        <translation>Astrologia maia (*.man)</translation>
     </message>
     <message>
         <source>%1 could not be saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar %1: %2</translation>
     </message>
 </context>
 <context>
     <name>kinmatch-cli</name>
     <message>
         <source>needs %1</source>
-        <translation type="unfinished"></translation>
+        <translation>requer %1</translation>
     </message>
     <message>
         <source>unknown option %1 (try &apos;kinmatch-cli %2 --help&apos;)</source>
-        <translation type="unfinished"></translation>
+        <translation>opção desconhecida %1 (tente &apos;kinmatch-cli %2 --help&apos;)</translation>
     </message>
     <message>
         <source>option %1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>a opção %1 requer um valor</translation>
     </message>
     <message>
         <source>option %1 needs %2 values</source>
-        <translation type="unfinished"></translation>
+        <translation>a opção %1 requer %2 valores</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>a opção &apos;%1&apos; foi informada duas vezes</translation>
     </message>
     <message>
         <source>options &apos;%1&apos; and &apos;%2&apos; exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>as opções &apos;%1&apos; e &apos;%2&apos; são mutuamente exclusivas</translation>
     </message>
     <message>
         <source>cannot write</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível gravar</translation>
     </message>
     <message>
         <source>not a date of the form YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>não é uma data no formato YYYY-MM-DD</translation>
     </message>
     <message>
         <source>the year must lie in %1..%2</source>
-        <translation type="unfinished"></translation>
+        <translation>o ano deve estar no intervalo %1..%2</translation>
     </message>
     <message>
         <source>there is no month %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não existe o mês %1</translation>
     </message>
     <message>
         <source>shows this help</source>
-        <translation type="unfinished"></translation>
+        <translation>mostra esta ajuda</translation>
     </message>
     <message>
         <source>writes one self-contained HTML file (- for standard output)</source>
-        <translation type="unfinished"></translation>
+        <translation>grava um único arquivo HTML autocontido (- para a saída padrão)</translation>
     </message>
     <message>
         <source>writes a PDF file (- for standard output)</source>
-        <translation type="unfinished"></translation>
+        <translation>grava um arquivo PDF (- para a saída padrão)</translation>
     </message>
     <message>
         <source>Bad input prints one line on standard error and exits with status 2, writing
@@ -2462,335 +2473,344 @@ status 1 and leaves any old file as it was. Files may be pipes; - is standard
 input or output. In CSV, a name that starts with =, +, -, @, a tab or a carriage
 return is preceded by &apos;, so that no spreadsheet runs it as a formula.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada inválida imprime uma linha na saída de erro padrão e sai com status 2, sem
+gravar nada; uma saída que não pode ser gravada (um arquivo somente leitura, p. ex.)
+sai com status 1 e não altera nenhum arquivo antigo. Arquivos podem ser pipes; - é a
+entrada ou a saída padrão. Em CSV, um nome iniciado por =, +, -, @, tabulação ou
+retorno de carro recebe um &apos; antes, para que nenhuma planilha o execute como fórmula.
+</translation>
     </message>
     <message>
         <source>Usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso:</translation>
     </message>
     <message>
         <source>Mayan astrology readings from the command line. Dates are YYYY-MM-DD, 1900-01-01 to
 2016-12-31.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Leituras de astrologia maia na linha de comando. As datas são YYYY-MM-DD, de
+1900-01-01 a 2016-12-31.
+</translation>
     </message>
     <message>
         <source>shows the version</source>
-        <translation type="unfinished"></translation>
+        <translation>mostra a versão</translation>
     </message>
     <message>
         <source>ends the options: what follows is a date or a file</source>
-        <translation type="unfinished"></translation>
+        <translation>encerra as opções: o que vem depois é uma data ou um arquivo</translation>
     </message>
     <message>
         <source>standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>entrada padrão</translation>
     </message>
     <message>
         <source>cannot read</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível ler</translation>
     </message>
     <message>
         <source>holds more than %1 MB, more than any batch of dates or group needs</source>
-        <translation type="unfinished"></translation>
+        <translation>contém mais de %1 MB, mais do que qualquer lote de datas ou grupo precisa</translation>
     </message>
     <message>
         <source>standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>saída padrão</translation>
     </message>
     <message>
         <source>--explain cannot be shown in CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>--explain não pode ser mostrado em CSV</translation>
     </message>
     <message>
         <source>needs a DATE, or - to read dates from standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>requer uma DATE, ou - para ler as datas da entrada padrão</translation>
     </message>
     <message>
         <source>- reads the dates from standard input and stands alone</source>
-        <translation type="unfinished"></translation>
+        <translation>- lê as datas da entrada padrão e deve vir sozinho</translation>
     </message>
     <message>
         <source>needs USER-DATE and PARTNER-DATE</source>
-        <translation type="unfinished"></translation>
+        <translation>requer USER-DATE e PARTNER-DATE</translation>
     </message>
     <message>
         <source>needs FILE.csv, or - for standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>requer FILE.csv, ou - para a entrada padrão</translation>
     </message>
     <message>
         <source>needs --name NAME DATE for each of the two persons</source>
-        <translation type="unfinished"></translation>
+        <translation>requer --name NAME DATE para cada uma das duas pessoas</translation>
     </message>
     <message>
         <source>is far larger than a reading file, so it is none</source>
-        <translation type="unfinished"></translation>
+        <translation>é grande demais para ser um arquivo de leitura</translation>
     </message>
     <message>
         <source>takes either FILE.man or --name NAME DATE</source>
-        <translation type="unfinished"></translation>
+        <translation>aceita FILE.man ou --name NAME DATE, não os dois</translation>
     </message>
     <message>
         <source>needs FILE.man or --name NAME DATE</source>
-        <translation type="unfinished"></translation>
+        <translation>requer FILE.man ou --name NAME DATE</translation>
     </message>
     <message>
         <source>needs FILE.man</source>
-        <translation type="unfinished"></translation>
+        <translation>requer FILE.man</translation>
     </message>
     <message>
         <source>needs --name NAME DATE</source>
-        <translation type="unfinished"></translation>
+        <translation>requer --name NAME DATE</translation>
     </message>
     <message>
         <source>does not end in .man</source>
-        <translation type="unfinished"></translation>
+        <translation>não termina em .man</translation>
     </message>
     <message>
         <source>a reading file cannot hold the character &apos;%1&apos; of the name</source>
-        <translation type="unfinished"></translation>
+        <translation>um arquivo de leitura não pode conter o caractere &apos;%1&apos; do nome</translation>
     </message>
     <message>
         <source>JSON instead of text (one object a line for several dates)</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON em vez de texto (um objeto por linha para várias datas)</translation>
     </message>
     <message>
         <source>CSV instead of text</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV em vez de texto</translation>
     </message>
     <message>
         <source>shows how each answer is worked out</source>
-        <translation type="unfinished"></translation>
+        <translation>mostra como cada resultado é calculado</translation>
     </message>
     <message>
         <source>a person&apos;s name and date of birth</source>
-        <translation type="unfinished"></translation>
+        <translation>nome e data de nascimento de uma pessoa</translation>
     </message>
     <message>
         <source>each date&apos;s place in the 260-day count, day sign, galactic tone and reading;
 - reads one date a line from standard input (a blank line is an error)</source>
-        <translation type="unfinished"></translation>
+        <translation>posição de cada data na contagem de 260 dias, signo do dia, tom galáctico e leitura;
+- lê uma data por linha da entrada padrão (uma linha em branco é um erro)</translation>
     </message>
     <message>
         <source>two persons&apos; composite seal and tone, with each person&apos;s own sign and tone</source>
-        <translation type="unfinished"></translation>
+        <translation>selo e tom compostos de duas pessoas, com o signo e o tom de cada uma</translation>
     </message>
     <message>
         <source>JSON instead of text</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON em vez de texto</translation>
     </message>
     <message>
         <source>every pair of a group of 2 to 1000 persons, from a CSV file (UTF-8 or Windows-1252;
 - for standard input) of names and dates, with an optional header row name,date</source>
-        <translation type="unfinished"></translation>
+        <translation>cada par de um grupo de 2 a 1000 pessoas, de um arquivo CSV (UTF-8 ou Windows-1252;
+- para a entrada padrão) de nomes e datas, com cabeçalho opcional name,date</translation>
     </message>
     <message>
         <source>JSON instead of text: {&quot;people&quot;: [...], &quot;pairs&quot;: [...]}</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON em vez de texto: {&quot;people&quot;: [...], &quot;pairs&quot;: [...]}</translation>
     </message>
     <message>
         <source>CSV instead of text: one pair a row</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV em vez de texto: um par por linha</translation>
     </message>
     <message>
         <source>the couple&apos;s report: both persons&apos; readings and their composite</source>
-        <translation type="unfinished"></translation>
+        <translation>o relatório do casal: as leituras das duas pessoas e o composto delas</translation>
     </message>
     <message>
         <source>the report of one person&apos;s reading, from a reading file or a name and date</source>
-        <translation type="unfinished"></translation>
+        <translation>o relatório da leitura de uma pessoa, a partir de um arquivo de leitura ou de um nome e uma data</translation>
     </message>
     <message>
         <source>writes a reading file for a name and date (- for standard output)</source>
-        <translation type="unfinished"></translation>
+        <translation>grava um arquivo de leitura para um nome e uma data (- para a saída padrão)</translation>
     </message>
     <message>
         <source>(try &apos;kinmatch-cli --help&apos;)</source>
-        <translation type="unfinished"></translation>
+        <translation>(tente &apos;kinmatch-cli --help&apos;)</translation>
     </message>
     <message>
         <source>command line</source>
-        <translation type="unfinished"></translation>
+        <translation>linha de comando</translation>
     </message>
     <message>
         <source>no command given</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum comando informado</translation>
     </message>
     <message>
         <source>takes no arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>não aceita argumentos</translation>
     </message>
     <message>
         <source>unknown option</source>
-        <translation type="unfinished"></translation>
+        <translation>opção desconhecida</translation>
     </message>
     <message>
         <source>unknown command</source>
-        <translation type="unfinished"></translation>
+        <translation>comando desconhecido</translation>
     </message>
     <message>
         <source>the name is blank</source>
-        <translation type="unfinished"></translation>
+        <translation>o nome está em branco</translation>
     </message>
     <message>
         <source>the name is not UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>o nome não é texto UTF-8</translation>
     </message>
     <message>
         <source>the name is longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>o nome tem mais de %1 caracteres</translation>
     </message>
     <message>
         <source>it holds a NUL byte, which text never holds</source>
-        <translation type="unfinished"></translation>
+        <translation>contém um byte NUL, que nenhum texto contém</translation>
     </message>
     <message>
         <source>%1, line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, linha %2</translation>
     </message>
     <message>
         <source>the line is blank; give one date a line</source>
-        <translation type="unfinished"></translation>
+        <translation>a linha está em branco; informe uma data por linha</translation>
     </message>
     <message>
         <source>holds no date</source>
-        <translation type="unfinished"></translation>
+        <translation>não contém nenhuma data</translation>
     </message>
     <message>
         <source>%1, row %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, linha %2</translation>
     </message>
     <message>
         <source>a row needs two fields, a name and a date, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>uma linha precisa de dois campos, um nome e uma data, não %1</translation>
     </message>
     <message>
         <source>holds more than %1 persons</source>
-        <translation type="unfinished"></translation>
+        <translation>contém mais de %1 pessoas</translation>
     </message>
     <message>
         <source>holds 1 person; a group needs %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>contém 1 pessoa; um grupo precisa de %2 a %3</translation>
     </message>
     <message>
         <source>holds %1 persons; a group needs %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>contém %1 pessoas; um grupo precisa de %2 a %3</translation>
     </message>
     <message>
         <source>the PDF module %1 cannot be loaded (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível carregar o módulo de PDF %1 (%2)</translation>
     </message>
     <message>
         <source>the PDF module made no PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>o módulo de PDF não gerou nenhum PDF</translation>
     </message>
 </context>
 <context>
     <name>kinmatch::Program</name>
     <message>
         <source>Application is already running</source>
-        <translation type="unfinished"></translation>
+        <translation>O aplicativo já está em execução</translation>
     </message>
 </context>
 <context>
     <name>look</name>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oportunidade de negócio em casa. Abra seu próprio negócio na internet e ganhe dinheiro on-line. Tenha este software totalmente personalizado com a marca do seu site. Clique aqui para mais detalhes.</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faça o co-branding deste software com o seu site.  Aumente a fidelidade e o tráfego do seu site. Coloque aqui o nome &amp;  o link do seu site. Consulte a &quot;Ajuda&quot; para mais detalhes.    Clique aqui para mais informações sobre co-branding.</translation>
     </message>
     <message>
         <source>Talk about all things mystic on the Quorvane Softwares forum. Click here to visit us!</source>
-        <translation type="unfinished"></translation>
+        <translation>Converse sobre tudo o que é místico no fórum da Quorvane Softwares. Clique aqui para nos visitar!</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aj&amp;uda</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda &amp;on-line</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visite nosso site</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar &amp;atualizações do software</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre o software</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Doar</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganhe dinheiro &amp;on-line</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
     <message>
         <source>The &amp;System&apos;s Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma do &amp;sistema</translation>
     </message>
 </context>
 <context>
     <name>modHelp</name>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation type="unfinished"></translation>
+        <translation>Pode haver uma atualização disponível para este software<byte value="xd"/>Deseja verificar se há uma atualização?</translation>
     </message>
 </context>
 <context>
     <name>modTellAFriend</name>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite endereços de e-mail diferentes</translation>
     </message>
     <message>
         <source>Please Enter Proper Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite um endereço de e-mail válido</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite seu nome</translation>
     </message>
     <message>
         <source>Please Enter Your Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite sua mensagem</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite o nome do seu amigo</translation>
     </message>
     <message>
         <source>Your Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu nome</translation>
     </message>
     <message>
         <source>Your Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu endereço de e-mail</translation>
     </message>
     <message>
         <source>Your Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua mensagem</translation>
     </message>
     <message>
         <source>Friend&apos;s Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do amigo</translation>
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço de e-mail do amigo</translation>
     </message>
 </context>
 </TS>

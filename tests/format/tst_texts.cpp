@@ -27,6 +27,23 @@ struct Message {
     bool finished = false;
 };
 
+// An element's text, with the control characters lupdate writes as <byte value="xd"/> put back.
+QString ElementText(QXmlStreamReader& xml)
+{
+    QString text;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isCharacters())
+            text += xml.text();
+        else if (xml.isStartElement() && xml.name() == QLatin1String("byte"))
+            text +=
+                QChar(xml.attributes().value(QLatin1String("value")).mid(1).toUInt(nullptr, 16));
+        else if (xml.isEndElement() && xml.name() != QLatin1String("byte"))
+            break;
+    }
+    return text;
+}
+
 QList<Message> Messages(const QString& path)
 {
     QFile file(path);
@@ -44,12 +61,12 @@ QList<Message> Messages(const QString& path)
         } else if (xml.name() == QLatin1String("message")) {
             messages.append({context, {}, {}, {}, false});
         } else if (xml.name() == QLatin1String("source")) {
-            messages.back().source = xml.readElementText();
+            messages.back().source = ElementText(xml);
         } else if (xml.name() == QLatin1String("comment")) {
             messages.back().disambiguation = xml.readElementText();
         } else if (xml.name() == QLatin1String("translation")) {
             messages.back().finished = !xml.attributes().hasAttribute(QLatin1String("type"));
-            messages.back().translation = xml.readElementText();
+            messages.back().translation = ElementText(xml);
         }
     }
     return messages;

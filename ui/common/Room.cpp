@@ -234,6 +234,26 @@ int Lay(std::vector<Item>& items, const Axis& axis, int englishExtent, int floor
     return extent;
 }
 
+// A text aligned to the far edge grows towards the near one, into the room before it in its row,
+// as though it had been built that wide.
+void GrowTowardsStart(std::vector<Item>& items, int englishWidth)
+{
+    for (Item& item : items) {
+        const auto* label = qobject_cast<QLabel*>(item.widget);
+        const int growth = item.width - item.english.width();
+        if (!label || !(label->alignment() & Qt::AlignRight) || growth <= 0 ||
+            englishWidth - item.english.right() - 1 > Edge)
+            continue;
+        int start = std::min(item.english.x(), Edge);
+        for (const Item& other : items)
+            if (&other != &item && SameRow(other, item) && other.english.right() < item.english.x())
+                start = std::max(start, other.english.right() + 1 + Gap);
+        const int left = std::max(start, item.english.x() - growth);
+        item.english.setLeft(left);
+        item.x = left;
+    }
+}
+
 QSize Arrange(QWidget* container, QSize floor)
 {
     const QSize englishSize = English(container).size();
@@ -256,6 +276,7 @@ QSize Arrange(QWidget* container, QSize floor)
         items.push_back(
             {widget, english, english.x(), english.y(), need.width(), english.height(), container});
     }
+    GrowTowardsStart(items, englishSize.width());
     const int width = Lay(items, {&Item::x, &Item::width, &QRect::x, &QRect::width, SameRow},
                           englishSize.width(), floor.width());
     // Heights once widths are known: a wrapped text's lines, a frame's content.
