@@ -186,6 +186,7 @@ private slots:
     void contentIsCompleteInEveryLanguage();
     void shippedTextsMatchTheSnapshot_data();
     void shippedTextsMatchTheSnapshot();
+    void glossaryNamesAreTheCatalogs();
 };
 
 void TextsTest::catalogsAreComplete_data()
@@ -276,6 +277,49 @@ void TextsTest::contentIsCompleteInEveryLanguage()
     for (const std::string_view month : mmn::MonthNames)
         check("Months", month);
     QVERIFY2(missing.isEmpty(), qPrintable(missing.join('\n')));
+}
+
+// The glossary's tables of names (a column per language, headed with the language's own name)
+// say what the catalogs say, for every language the program speaks.
+void TextsTest::glossaryNamesAreTheCatalogs()
+{
+    QFile file(QStringLiteral(KINMATCH_SOURCE_DIR "/docs/glossary.md"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QHash<QString, QStringList> rows;
+    QStringList header;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
+        if (!line.startsWith(QLatin1String("| ")))
+            continue;
+        const QStringList cells = line.mid(2, line.size() - 4).split(QStringLiteral(" | "));
+        if (cells.first() == QLatin1String("English"))
+            header = cells;
+        else
+            rows.insert(cells.first(), cells);
+    }
+    QStringList problems;
+    const auto check = [&](const char* context, std::string_view english) {
+        const QStringList row = rows.value(Q(english));
+        if (row.isEmpty())
+            problems << QStringLiteral("missing: ") + Q(english);
+        for (const QString& language : CatalogLanguages()) {
+            const std::string code = language.toStdString();
+            const qsizetype column = header.indexOf(Q(LanguageName(code)));
+            if (row.isEmpty())
+                continue;
+            if (column < 0 || column >= row.size())
+                problems << QStringLiteral("no column for ") + language;
+            else if (row[column] != Q(TrIn(code, context, english)))
+                problems << Q(english) + " in " + language + ": " + row[column];
+        }
+    };
+    for (const mmn::SignRow& row : mmn::SignTable)
+        check("SignTable", row.EnglishName);
+    for (const mmc::SealRow& row : mmc::SealTable)
+        check("SealTable", row.SealName);
+    for (const std::string_view tone : mmc::ToneTable)
+        check("ToneTable", tone);
+    problems.removeDuplicates();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
 }
 
 void TextsTest::shippedTextsMatchTheSnapshot_data()

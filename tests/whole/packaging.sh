@@ -42,6 +42,21 @@ grep -q "release version=\"${version#kinmatch-cli }\"" "$prefix/share/metainfo/$
     fail "the metainfo's release is not $version"
 zcat "$prefix/share/man/man1/kinmatch-cli.1.gz" | grep -q "Kinmatch ${version#kinmatch-cli }" ||
     fail "the manual page is not of $version"
+# Menus, software centres and file managers speak every language the program speaks.
+for catalog in "$source"/translations/kinmatch_*.ts; do
+    language=${catalog##*/kinmatch_}
+    language=${language%.ts}
+    for key in GenericName Comment Keywords; do
+        grep -q "^$key\[$language\]=" "$prefix/share/applications/$id.desktop" ||
+            fail "the desktop entry has no $key[$language]"
+    done
+    for tag in summary p li caption; do
+        grep -q "<$tag xml:lang=\"$language\">" "$prefix/share/metainfo/$id.metainfo.xml" ||
+            fail "the metainfo has no $tag in $language"
+    done
+    grep -q "<comment xml:lang=\"$language\">" "$prefix/share/mime/packages/$id.xml" ||
+        fail "the reading file's type has no name in $language"
+done
 
 echo "-- the manual page and the completion say what --help says"
 cli=$prefix/bin/kinmatch-cli
