@@ -180,11 +180,6 @@ std::string Shortened(std::string_view text, std::size_t characters)
     return std::string(shown) + (shown.size() < text.size() ? "\xE2\x80\xA6" : "");
 }
 
-std::string Text(const char* context, const char* source)
-{
-    return std::string(Tr(context, source));
-}
-
 std::string CoupleHeading(const Couple& couple)
 {
     return Arg(Tr("Documents", "%1 and %2"),
@@ -234,11 +229,11 @@ std::string CompositeSection(const mmc::CompositeReading& composite)
 
 // The columns of the persons' legend, the same in the page and in the PDF.
 struct LegendText {
-    std::string number = Text("Documents", "No.");
-    std::string name = Text("Documents", "Name");
-    std::string date = Text("ReadingFields", "Date of birth");
-    std::string sign = Text("ReadingFields", "Day sign");
-    std::string tone = Text("ReadingFields", "Galactic tone");
+    std::string number{Tr("Documents", "No.")};
+    std::string name{Tr("Documents", "Name")};
+    std::string date{Tr("ReadingFields", "Date of birth")};
+    std::string sign{Tr("ReadingFields", "Day sign")};
+    std::string tone{Tr("ReadingFields", "Galactic tone")};
 };
 
 std::string Legend(const std::vector<DatedPerson>& people)
@@ -265,10 +260,10 @@ std::string Legend(const std::vector<DatedPerson>& people)
 }
 
 struct KeyText {
-    std::string seal = Text("Documents", "Seal");
-    std::string colourAndSign = Text("Documents", "Colour and sign");
-    std::string tone = Text("Documents", "Tone");
-    std::string name = Text("Documents", "Name");
+    std::string seal{Tr("Documents", "Seal")};
+    std::string colourAndSign{Tr("Documents", "Colour and sign")};
+    std::string tone{Tr("Documents", "Tone")};
+    std::string name{Tr("Documents", "Name")};
 };
 
 // Every seal with its code and every tone with its number, in two columns of one table.
@@ -559,10 +554,10 @@ std::string GroupPdf(const std::vector<DatedPerson>& people, const std::string& 
 {
     // Every text the blocks point to lives here until the PDF is made.
     const std::string heading = GroupHeading(people);
-    const std::string subtitle = Text("Documents", "Mayan astrology compatibility of every pair");
+    const std::string subtitle{Tr("Documents", "Mayan astrology compatibility of every pair")};
     const std::string introduction = GroupIntroduction();
-    const std::string personsHeading = Text("Documents", "The persons");
-    const std::string keyHeading = Text("Documents", "Key");
+    const std::string personsHeading{Tr("Documents", "The persons")};
+    const std::string keyHeading{Tr("Documents", "Key")};
     const LegendText legendText;
     const KeyText keyText;
     std::vector<std::string> texts; // the cells' texts, made before any is pointed to
@@ -632,8 +627,8 @@ std::string GroupPdf(const std::vector<DatedPerson>& people, const std::string& 
     std::vector<KinmatchPdfCell> distinct;
     for (std::size_t d = 0; d < distinctTexts.size(); ++d)
         distinct.push_back(cell(distinctTexts[d], distinctShades[d]));
-    const std::string corner = Text("Documents", "No.");
-    const std::string pageHeading = Text("Documents", "The pairs: persons %1 to %2 across");
+    const std::string corner{Tr("Documents", "No.")};
+    const std::string pageHeading{Tr("Documents", "The pairs: persons %1 to %2 across")};
 
     std::vector<KinmatchPdfBlock> blocks(8);
     blocks[0].kind = KinmatchPdfTitle;

@@ -1051,12 +1051,24 @@ Do you want to replace it?</source>
         <source>Key</source>
         <translation>Leyenda</translation>
     </message>
+    <message>
+        <source>Seal</source>
+        <translation>Sello</translation>
+    </message>
+    <message>
+        <source>Colour and sign</source>
+        <translation>Color y signo</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>Tono</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
     <message>
         <source>No such file or directory</source>
-        <translation>No existe el fichero o el directorio</translation>
+        <translation>No existe el archivo o el directorio</translation>
     </message>
     <message>
         <source>Permission denied</source>
@@ -1076,7 +1088,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Read-only file system</source>
-        <translation>Sistema de ficheros de sólo lectura</translation>
+        <translation>Sistema de archivos de solo lectura</translation>
     </message>
     <message>
         <source>Disk quota exceeded</source>
@@ -1084,7 +1096,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>File name too long</source>
-        <translation>Nombre de fichero demasiado largo</translation>
+        <translation>Nombre de archivo demasiado largo</translation>
     </message>
     <message>
         <source>Input/output error</source>
@@ -1453,7 +1465,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Together you stand under the Red Dragon, the first glyph of the birth chart and the seal of birth, nurture and new beginnings. Red Dragon days belong to people who protect and feed what they love, and as a couple you share that instinct: you build a home, a project or a family with great energy and loyalty. Your bond draws on deep, old strength, like the primal waters from which life first rose. Trust comes naturally to you once it is earned. The challenge of the Red Dragon is the wish to control: take turns at leading, let each other grow, and your partnership will be a source of life for everyone around you.</source>
-        <translation>Juntos se encuentran bajo el Dragón Rojo, el primer glifo de la carta natal y el sello del nacimiento, la nutrición y los nuevos comienzos. Los días del Dragón Rojo pertenecen a quienes protegen y alimentan lo que aman, y como pareja comparten ese instinto: construyen un hogar, un proyecto o una familia con gran energía y lealtad. Su vínculo se nutre de una fuerza profunda y antigua, como las aguas primordiales de las que surgió la vida. Una vez ganada, la confianza fluye entre ustedes con naturalidad. El reto del Dragón Rojo es el deseo de controlar: túrnense para liderar, déjense crecer el uno al otro, y su unión será fuente de vida para todos a su alrededor.</translation>
+        <translation>Juntos se encuentran bajo el Dragón Rojo, el primer glifo de la carta natal y el sello del nacimiento, la nutrición y los nuevos comienzos. Los días del Dragón Rojo pertenecen a quienes protegen y alimentan lo que aman, y como pareja comparten ese instinto: construyen un hogar, un proyecto o una familia con gran energía y lealtad. Su vínculo se nutre de una fuerza profunda y antigua, como las aguas primordiales de las que surgió la vida. Una vez ganada, la confianza fluye entre ustedes con naturalidad. El reto del Dragón Rojo es el deseo de controlar: túrnense para liderar, dejen que cada uno crezca, y su unión será fuente de vida para todos a su alrededor.</translation>
     </message>
     <message>
         <source>White Wind</source>
@@ -2720,7 +2732,7 @@ YYYY-MM-DD, van del 1900-01-01 al 2016-12-31.
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Añada a este software la marca de su sitio.  Aumente la fidelidad y el tráfico de su sitio. Ponga aquí el nombre &amp; el enlace de su sitio. Consulte «Ayuda» para más detalles.    Haga clic aquí para saber más sobre la marca compartida.</translation>
+        <translation>Añada a este software la marca de su sitio.  Aumente la fidelidad y el tráfico de su sitio. Ponga aquí el nombre y el enlace de su sitio. Consulte «Ayuda» para más detalles.    Haga clic aquí para saber más sobre la marca compartida.</translation>
     </message>
     <message>
         <source>Talk about all things mystic on the Quorvane Softwares forum. Click here to visit us!</source>
@@ -2736,7 +2748,7 @@ YYYY-MM-DD, van del 1900-01-01 al 2016-12-31.
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>&amp;Visite nuestro sitio web</translation>
+        <translation>&amp;Visitar nuestro sitio web</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>

@@ -1051,6 +1051,18 @@ Deseja substituí-lo?</translation>
         <source>Key</source>
         <translation>Legenda</translation>
     </message>
+    <message>
+        <source>Seal</source>
+        <translation>Selo</translation>
+    </message>
+    <message>
+        <source>Colour and sign</source>
+        <translation>Cor e signo</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>Tom</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -1257,7 +1269,7 @@ Deseja substituí-lo?</translation>
         <source>The page could not be opened in a web browser. Its address, to copy into one:
 
 %1</source>
-        <translation>Não foi possível abrir a página em um navegador. Este é o endereço dela, para copiar em um navegador:
+        <translation>Não foi possível abrir a página em um navegador. Este é o endereço dela, para copiar e colar em um navegador:
 
 %1</translation>
     </message>
@@ -1628,7 +1640,7 @@ Deseja substituí-lo?</translation>
     </message>
     <message>
         <source>The Monkey is the eleventh sign of the Mayan day count and belongs to the west. It is the sign of the artist, the weaver and the player, and its natives meet life with a quick mind and a ready laugh. They learn by doing, pick up crafts and languages with ease and love to entertain a room. Their charm opens doors, and their curiosity rarely lets them rest. At their best they turn play into art and lift the spirits of everyone around them. Their weakness is restlessness: they tire of routine, promise more than they can keep and may hide real feelings behind a joke. When they learn to finish what they start, their many talents become a lasting gift.</source>
-        <translation>O Macaco é o décimo primeiro signo da contagem maia dos dias e pertence ao oeste. É o signo do artista, do tecelão e do brincalhão, e seus nativos encaram a vida com mente ágil e riso fácil. Aprendem fazendo, assimilam ofícios e idiomas com facilidade e adoram animar um ambiente. Seu charme abre portas, e a curiosidade raramente os deixa em paz. No seu melhor, transformam a brincadeira em arte e elevam o ânimo de todos ao redor. Seu ponto fraco é a inquietação: cansam-se da rotina, prometem mais do que podem cumprir e podem esconder sentimentos verdadeiros atrás de uma piada. Quando aprendem a terminar o que começam, seus muitos talentos se tornam um dom duradouro.</translation>
+        <translation>O Macaco é o décimo primeiro signo da contagem maia dos dias e pertence ao oeste. É o signo do artista, do tecelão e do brincalhão, e seus nativos encaram a vida com mente ágil e riso fácil. Aprendem fazendo, assimilam ofícios e idiomas com facilidade e adoram animar um ambiente. Seu charme abre portas, e a curiosidade raramente os deixa em paz. Em seus melhores momentos, transformam a brincadeira em arte e elevam o ânimo de todos ao redor. Seu ponto fraco é a inquietação: cansam-se da rotina, prometem mais do que podem cumprir e podem esconder sentimentos verdadeiros atrás de uma piada. Quando aprendem a terminar o que começam, seus muitos talentos se tornam um dom duradouro.</translation>
     </message>
     <message>
         <source>Road</source>
@@ -1688,7 +1700,7 @@ Deseja substituí-lo?</translation>
     </message>
     <message>
         <source>The Jaguar is the fourteenth sign of the Mayan day count and belongs to the north. It is the sign of the night hunter, of the shaman and of the keeper of the earth&apos;s secrets. People born under it are quiet, observant and deeply intelligent; they see through appearances and sense what others hide. They value solitude and use it to think, to study and to heal. Their intuition is strong, and they often feel at home in forests, mountains and other wild places. Once committed, they are fiercely loyal. Their weakness is secrecy: they keep their thoughts to themselves, can seem cold or distant, and may hold on to a grudge for a long time. Trust lets their gifts shine.</source>
-        <translation>O Jaguar é o décimo quarto signo da contagem maia dos dias e pertence ao norte. É o signo do caçador noturno, do xamã e do guardião dos segredos da terra. Os nativos deste signo são calados, observadores e profundamente inteligentes; enxergam além das aparências e percebem o que os outros escondem. Valorizam a solidão e a usam para pensar, estudar e curar. Têm intuição forte e costumam se sentir em casa em florestas, montanhas e outros lugares selvagens. Quando se comprometem, são ferozmente leais. Seu ponto fraco é o segredo: guardam os pensamentos para si, podem parecer frios ou distantes e às vezes guardam rancor por muito tempo. A confiança faz seus dons brilharem.</translation>
+        <translation>O Jaguar é o décimo quarto signo da contagem maia dos dias e pertence ao norte. É o signo do caçador noturno, do xamã e do guardião dos segredos da terra. Os nativos deste signo são calados, observadores e profundamente inteligentes; enxergam além das aparências e percebem o que os outros escondem. Valorizam a solidão e a usam para pensar, estudar e curar. Têm intuição forte e costumam se sentir em casa em florestas, montanhas e outros lugares selvagens. Quando se comprometem, são ferozmente leais. Seu ponto fraco é a tendência ao segredo: guardam os pensamentos para si, podem parecer frios ou distantes e às vezes guardam rancor por muito tempo. A confiança faz seus dons brilharem.</translation>
     </message>
     <message>
         <source>Eagle</source>
@@ -2054,7 +2066,7 @@ Deseja substituí-lo?</translation>
     </message>
     <message>
         <source>The choice of language could not be kept in the settings.</source>
-        <translation>Não foi possível guardar a escolha do idioma nas configurações.</translation>
+        <translation>Não foi possível salvar a escolha do idioma nas configurações.</translation>
     </message>
 </context>
 <context>
@@ -2720,7 +2732,7 @@ retorno de carro recebe um &apos; antes, para que nenhuma planilha o execute com
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Faça o co-branding deste software com o seu site.  Aumente a fidelidade e o tráfego do seu site. Coloque aqui o nome &amp;  o link do seu site. Consulte a &quot;Ajuda&quot; para mais detalhes.    Clique aqui para mais informações sobre co-branding.</translation>
+        <translation>Faça o co-branding deste software com o seu site.  Aumente a fidelidade e o tráfego do seu site. Coloque aqui o nome e o link do seu site. Consulte a &quot;Ajuda&quot; para mais detalhes.    Clique aqui para mais informações sobre co-branding.</translation>
     </message>
     <message>
         <source>Talk about all things mystic on the Quorvane Softwares forum. Click here to visit us!</source>

@@ -18,12 +18,14 @@ where Chromium is missing.
 import datetime
 import html.parser
 import json
+import os
 import random
 import re
 import shutil
 import subprocess
 import sys
 import tempfile
+import xml.etree.ElementTree as ElementTree
 from pathlib import Path
 
 CLI = sys.argv[1]
@@ -37,8 +39,10 @@ def check(condition, message):
     return condition
 
 
-def run(*args, stdin=None):
-    return subprocess.run([CLI, *args], input=stdin, capture_output=True, check=True).stdout
+def run(*args, stdin=None, language="en"):
+    environment = dict(os.environ, LANGUAGE=language, LC_ALL="C.UTF-8", LANG="en_US.UTF-8")
+    return subprocess.run([CLI, *args], input=stdin, capture_output=True, check=True,
+                          env=environment).stdout
 
 
 def group(size, seed, cells=True):
@@ -313,6 +317,54 @@ def check_html(path, what):
     return text
 
 
+def translations(language):
+    """Every text of the language's catalog."""
+    catalog = Path(__file__).resolve().parents[2] / "translations" / f"kinmatch_{language}.ts"
+    return ["".join(message.find("translation").itertext())
+            for message in ElementTree.parse(catalog).getroot().iter("message")]
+
+
+class Cells(html.parser.HTMLParser):
+    """The texts of a page's table header cells."""
+
+    def __init__(self):
+        super().__init__()
+        self.cells, self.inside = [], False
+
+    def handle_starttag(self, tag, attrs):
+        if tag == "th":
+            self.inside = True
+            self.cells.append("")
+
+    def handle_endtag(self, tag):
+        self.inside = self.inside and tag != "th"
+
+    def handle_data(self, data):
+        if self.inside:
+            self.cells[-1] += data
+
+
+def check_documents_in(language, folder):
+    """The documents in a language: the page says which, and every heading of their tables is
+    the catalog's (a text the catalog lacks would show in English)."""
+    lang = language.replace("_", "-")
+    texts = translations(language)
+    _, csv, _ = group(5, 4, cells=False)
+    for what, args in (("group", ["group", "-"]),
+                       ("couple", ["couple", "--name", "Ann", "1955-07-04", "--name", "Bob",
+                                   "2000-01-01"]),
+                       ("report", ["report", "--name", "Ann", "1955-07-04"])):
+        out = folder / f"{what}-{language}.html"
+        run(*args, "--html", str(out), stdin=csv.encode(), language=language)
+        page = out.read_text(encoding="utf-8")
+        check(f'<html lang="{lang}">' in page, f"{what} HTML in {language}: not lang {lang}")
+        cells = Cells()
+        cells.feed(page)
+        for cell in {cell.strip() for cell in cells.cells}:
+            if re.fullmatch(r"[^\W\d_][\w .'-]*", cell) and not any(cell in text for text in texts):
+                check(False, f"{what} HTML in {language}: the heading {cell!r} is not translated")
+
+
 def main():
     if not shutil.which("pdftotext") or not shutil.which("pdfimages"):
         print("poppler-utils is not installed; the documents were not read back")
@@ -345,6 +397,9 @@ def main():
         check_long_couple_pdf(folder)
         pages = check_large_group_pdf_and_html(folder)
         check_widths(pages)
+        catalogs = Path(__file__).resolve().parents[2] / "translations"
+        for catalog in sorted(catalogs.glob("kinmatch_*.ts")):
+            check_documents_in(catalog.stem.removeprefix("kinmatch_"), folder)
     finally:
         shutil.rmtree(folder)
     for failure in failures:

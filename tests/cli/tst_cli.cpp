@@ -2,6 +2,7 @@
 #include "Faults.h"
 #include "Json.h"
 #include "KinmatchCli.h"
+#include "Language.h"
 #include "StringConsole.h"
 #include "modMayanCompatibility.h"
 
@@ -142,6 +143,8 @@ private slots:
     void readingFileExtensionInAnyCase();
     void pipesAreRead_data();
     void pipesAreRead();
+    void machineOutputIsTheSameInEveryLanguage_data();
+    void machineOutputIsTheSameInEveryLanguage();
 
 private:
     QTemporaryDir folder;
@@ -1144,6 +1147,50 @@ void CliTest::pipesAreRead()
     QCOMPARE(outcome.status, 0);
     QCOMPARE(outcome.out, "A,B,CompositeSeal,CompositeTone,CompositeName\r\n"
                           "Ann,Bob,11,4,Blue Self-Existing Monkey\r\n");
+}
+
+void CliTest::machineOutputIsTheSameInEveryLanguage_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QStringList everyMonth{"reading"};
+    for (int month = 1; month <= 12; ++month)
+        everyMonth << QStringLiteral("1990-%1-12").arg(month, 2, 10, QLatin1Char('0'));
+    QTest::newRow("reading --json, every month") << (everyMonth + QStringList{"--json"});
+    QTest::newRow("reading --csv, every month") << (everyMonth + QStringList{"--csv"});
+    QTest::newRow("match --json --explain")
+        << QStringList{"match", "1955-07-04", "2000-01-01", "--json", "--explain"};
+    QTest::newRow("group --json") << QStringList{"group", "-", "--json"};
+    QTest::newRow("group --csv") << QStringList{"group", "-", "--csv"};
+    QTest::newRow("save") << QStringList{"save", "-", "--name", "Zoë", "1980-02-29"};
+}
+
+// JSON, CSV and the reading file are read by programs: the reader's language changes none of
+// their bytes, while the lines people read are in it.
+void CliTest::machineOutputIsTheSameInEveryLanguage()
+{
+    QFETCH(QStringList, args);
+    const auto run = [](const QStringList& arguments, std::string_view language) {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LANGUAGE"),
+                           QString::fromLatin1(language.data(), qsizetype(language.size())));
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        environment.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(KINMATCH_CLI), arguments);
+        program.write("name,date\nAnn,1955-07-04\nBob,2000-01-01\nCy,1990-09-12\n");
+        program.closeWriteChannel();
+        program.waitForFinished(60000);
+        return program.readAllStandardOutput();
+    };
+    const QByteArray english = run(args, kinmatch::English);
+    QVERIFY(!english.isEmpty());
+    for (const std::string_view language : kinmatch::Languages()) {
+        QCOMPARE(run(args, language), english);
+        if (language != kinmatch::English)
+            QVERIFY(run({"reading", "1990-09-12"}, language) !=
+                    run({"reading", "1990-09-12"}, kinmatch::English));
+    }
 }
 
 QTEST_MAIN(CliTest)

@@ -168,9 +168,11 @@ QSet<QString> Placeholders(const QString& text)
 }
 
 // The access keys of a text: "&&" is a plain ampersand.
+// An ampersand before a blank is the word "and", not an access key.
 int AccessKeys(QString text)
 {
-    return int(text.remove(QStringLiteral("&&")).count(QLatin1Char('&')));
+    static const QRegularExpression key(QStringLiteral("&\\S"));
+    return int(text.remove(QStringLiteral("&&")).count(key));
 }
 
 } // namespace
