@@ -216,10 +216,22 @@ void frmNagScreen2::cmdSubmit_Click()
         modHelp::OpenWebPage(platform_, outcome.address);
 }
 
+void frmNagScreen2::Show(bool takeFocus)
+{
+    takesFocus_ = takeFocus;
+    setAttribute(Qt::WA_ShowWithoutActivating, !takeFocus);
+    show();
+    if (takeFocus) {
+        raise();
+        activateWindow();
+    }
+}
+
 void frmNagScreen2::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    look::ShowWithoutTakingFocus(this);
+    if (!takesFocus_)
+        look::ShowWithoutTakingFocus(this);
 }
 
 void frmNagScreen2::closeEvent(QCloseEvent* event)
