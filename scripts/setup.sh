@@ -10,12 +10,13 @@ KINMATCH_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-d
                    fonts-dejavu-core)
 # What the tests use beyond the build: poppler-utils reads printed PDFs back and python3 parses
 # written HTML; Xvfb, two window managers (openbox, icewm), xdotool, wmctrl, weston and a private
-# CUPS drive the whole program, and a private AT-SPI bus shows it as a screen reader meets it;
+# CUPS drive the whole program, and a private AT-SPI bus shows it as a screen reader meets it,
+# with the screen reader Orca itself listening;
 # clang with its runtime builds the fuzz
 # targets; the validators, lintian, dpkg-dev and file check the installation and the .deb, and
 # GIO, xdg-mime and File::MimeInfo type its files as the desktops do; groff renders the manuals.
 KINMATCH_TEST_PACKAGES=(poppler-utils python3 xvfb openbox icewm wmctrl xdotool x11-utils cups weston qt6-wayland
-                        dbus-daemon dbus-bin at-spi2-core python3-pyatspi
+                        dbus-daemon dbus-bin at-spi2-core python3-pyatspi orca
                         clang libclang-rt-14-dev
                         desktop-file-utils appstream shared-mime-info lintian dpkg-dev file
                         xdg-utils libfile-mimeinfo-perl libglib2.0-bin groff-base)

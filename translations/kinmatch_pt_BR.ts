@@ -2030,6 +2030,27 @@ Each is as easy to use as this one, and many of them are free to try. Have a loo
 <context>
     <name>look</name>
     <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>kind of message: title</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Kinmatch v%1</source>
         <translation type="unfinished"></translation>
     </message>

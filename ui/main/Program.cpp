@@ -1,5 +1,6 @@
 #include "Program.h"
 
+#include "KeyboardFocus.h"
 #include "RemindOfUpdate.h"
 #include "frmMain.h"
 #include "frmMayanCompatibilityResult.h"
@@ -100,9 +101,9 @@ void Program::windowClosing()
 {
     if (ending_)
         return;
-    // Closed from the program (its menu, a key, its close button) or by the window manager
+    // Closed from the program (its menu, a key, its close button), or by the window manager
     // while another program had the focus.
-    userInProgram_ = QApplication::activeWindow() != nullptr;
+    userInProgram_ = look::KeyboardInProgram();
     showSupportWindow();
 }
 
