@@ -186,6 +186,13 @@ for key_month in "Down 1" "End 3" "Up 2" "Home 0"; do
     typed "${key_month% *}"
     said_exactly "the month after ${key_month% *}" "$(shown Months "${months[${key_month#* }]}")"
 done
+# A value chosen in the open list is spoken there, and with the list as the focus returns to it.
+listen
+typed alt+Down Down Return
+heard "the month chosen in the open list" "$(shown Months February) combo box"
+listen
+typed Home
+said_exactly "the month after Home" "$(shown Months January)"
 typed Tab
 for key_day in "Down 2" "End 31" "Home 1"; do
     listen

@@ -315,6 +315,10 @@ void Report(QAccessibleEvent* event)
     QAccessible::installUpdateHandler(OnUpdate);
 }
 
+// A list whose own focus was just reported, which a screen reader speaks with its value: the
+// focus returning to the list from its open list, where the value was chosen and heard.
+QPointer<QObject> listJustFocused;
+
 // A closed list (not editable) whose value changes by Up, Down, Home or End: Qt tells AT-SPI
 // that the list's name changed, which Orca takes for a redundant notification, and that its
 // selection changed, which Orca then asks of a selection interface that Qt 6.4 does not offer.
@@ -322,7 +326,8 @@ void Report(QAccessibleEvent* event)
 // Orca to it, and Orca speaks the new value.
 void TellNewValue(QComboBox* list)
 {
-    if (list->isEditable() || !list->hasFocus() || list->view()->isVisible())
+    if (list->isEditable() || !list->hasFocus() || list->view()->isVisible() ||
+        listJustFocused == list)
         return;
     QAccessibleInterface* box = QAccessible::queryAccessibleInterface(list);
     QAccessibleInterface* items = box && box->childCount() > 0 ? box->child(0) : nullptr;
@@ -344,6 +349,10 @@ void OnUpdate(QAccessibleEvent* event)
             return;
         }
         earlyFocus = nullptr;
+        if (qobject_cast<QComboBox*>(event->object())) {
+            listJustFocused = event->object();
+            QTimer::singleShot(0, qApp, [] { listJustFocused = nullptr; });
+        }
         Report(event);
         break;
     case QAccessible::ValueChanged:
