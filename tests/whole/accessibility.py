@@ -196,6 +196,23 @@ events.clear()
 keys("shift+Tab")
 focus_comes_first(partner.name, "Shift+Tab")
 
+# Qt's file dialog: its file name box tells its text's attributes in one run too.
+keys("alt+o")
+opening = dialog(app)
+if opening is None:
+    problems.append("Open Previously Saved Reading showed no file dialog")
+else:
+    names = [node for node in walk(opening) if node.getRole() == pyatspi.ROLE_TEXT
+             and node.getState().contains(pyatspi.STATE_EDITABLE)]
+    if not names:
+        problems.append("the file dialog has no box for a file's name")
+    else:
+        names[0].queryEditableText().setTextContents("Bob")
+        _, start, end = names[0].queryText().getAttributeRun(0, False)
+        if (start, end) != (0, 3):
+            problems.append(f"the file dialog's 'Bob' has attributes from {start} to {end}")
+    keys("Escape")
+
 # The about window: a modal dialog whose separator is a separator.
 keys("alt+h", "a")
 about = modal_dialog("about window", "Help > About")

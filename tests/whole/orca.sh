@@ -223,16 +223,20 @@ step "the result window reads the composite, and Tab reaches each part of the re
 typed Tab Tab Tab Tab Tab Tab
 written Ann
 reading=$("$build/kinmatch-cli" match 2015-01-01 1900-01-01 --json) || fail "no reading from kinmatch-cli"
-value() { /usr/bin/python3 -c 'import json, sys; r = json.loads(sys.argv[1]); print(eval(sys.argv[2]))' "$reading" "$1"; }
+# value KEY...: the reading's field under the keys, from kinmatch-cli's JSON.
+value() {
+    /usr/bin/python3 -c 'import functools, json, sys
+print(functools.reduce(lambda field, key: field[key], sys.argv[2:], json.loads(sys.argv[1])))' \
+        "$reading" "$@"
+}
 listen
 typed alt+g
 result=$(role frmMayanCompatibilityResult) || fail "no result window"
-heard "the composite" "$(shown - "$(value 'r["CompositeName"]')")"
+heard "the composite" "$(shown - "$(value CompositeName)")"
 listen
 typed Tab Tab Tab Tab Tab Tab
-for part in 'r["user"]["EnglishName"]' 'r["user"]["DayNumber"]' 'r["partner"]["EnglishName"]' \
-    'r["partner"]["DayNumber"]'; do
-    heard "a part of the reading ($part)" " $(shown - "$(value "$part")") label"
+for part in "user EnglishName" "user DayNumber" "partner EnglishName" "partner DayNumber"; do
+    heard "a part of the reading ($part)" " $(shown - "$(value $part)") label"
 done
 
 step "the report: each Ctrl+Right speaks the word it reaches"

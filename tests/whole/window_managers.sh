@@ -67,24 +67,24 @@ for manager in "${managers[@]}"; do
         "$build/kinmatch" >>"$work/$manager.log" 2>&1 &
         program=$!
         pids+=($program)
-        main=$(window '^Kinmatch v1\.10$' 480) || fail "$manager, run $run: no main window"
+        main=$(role frmMain) || fail "$manager, run $run: no main window"
         generate_reading "$main"
-        result=$(window '^Kinmatch v1\.10$' 656) || fail "$manager, run $run: no result window"
+        result=$(role frmMayanCompatibilityResult) || fail "$manager, run $run: no result window"
         if ((run == 1)); then
             # Closed by the window manager while another program is active: the support window
             # shows without taking the focus.
             other=$(xdotool search --onlyvisible --name '^xmessage$' | head -n 1)
             xdotool windowactivate --sync "$other" >/dev/null 2>&1
             wmctrl -i -c "$(printf '0x%x' "$result")"
-            support=$(window '^Kinmatch v1\.10$' 741) || fail "$manager: no support window"
+            support=$(role frmNagScreen2) || fail "$manager: no support window"
             sleep 0.5
             (($(xdotool getactivewindow) == other)) ||
                 fail "$manager: the support window took the focus from another program"
         else
             keys "$result" alt+f b
-            main=$(window '^Kinmatch v1\.10$' 480) || fail "$manager, run $run: Back gave no main window"
+            main=$(role frmMain) || fail "$manager, run $run: Back gave no main window"
             keys "$main" alt+f x
-            support=$(window '^Kinmatch v1\.10$' 741) || fail "$manager, run $run: no support window"
+            support=$(role frmNagScreen2) || fail "$manager, run $run: no support window"
             # Left by the user, the program's last window takes the keyboard.
             for _ in $(seq 100); do
                 (($(xdotool getactivewindow) == support)) && break

@@ -403,10 +403,10 @@ protected:
                 QWidget::setTabOrder(previous, part);
             previous = part;
         }
-        if (assisted && previous && then_) {
+        if (assisted && previous && then_)
             QWidget::setTabOrder(previous, then_);
+        if (assisted && parts_.constFirst())
             parts_.constFirst()->setFocus(Qt::OtherFocusReason);
-        }
         return false;
     }
 
