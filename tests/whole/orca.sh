@@ -212,7 +212,9 @@ step "an error: a blank name"
 listen
 typed alt+g
 heard "the error's kind" "alert $(shown look '%1: %2' "$(shown look Error)" Kinmatch)"
+listen
 typed Return
+heard "the name box, given the focus again" "$name_box text"
 
 step "a name, whole, when its box gets the focus"
 listen

@@ -271,7 +271,7 @@ protected:
             }
             break;
         case QEvent::Show:
-            // Shown with the window's title, which is the program's alone; the kind comes first.
+            // Named by its title alone, a box would not say whether it tells of an error.
             if (auto* box = qobject_cast<QMessageBox*>(watched);
                 box && box->accessibleName().isEmpty() && !KindOf(box->icon()).isEmpty())
                 box->setAccessibleName(AccessibleText::tr("%1: %2", "kind of message: title")

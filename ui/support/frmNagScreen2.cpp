@@ -63,7 +63,7 @@ std::array<QString, frmNagScreen2::SupportMessageCount> frmNagScreen2::SupportMe
 frmNagScreen2::frmNagScreen2(kinmatch::Platform& platform) : platform_(platform)
 {
     setObjectName(QStringLiteral("frmNagScreen2"));
-    // Stays above other windows, and showing it does not take the focus from them.
+    // Stays above other windows, and showing it takes the focus from them only as Show asks.
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_DeleteOnClose);
