@@ -10,13 +10,14 @@ KINMATCH_BUILD=$KINMATCH_ROOT/build
 KINMATCH_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev
                    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-dejavu-core)
 # What the tests use beyond the build: poppler-utils reads printed PDFs back, python3 parses
-# written HTML and Chromium measures it; fonts-symbola draws emoji in PDFs; Xvfb, two window managers (openbox, icewm), xdotool, wmctrl, weston and a private
-# CUPS drive the whole program, and a private AT-SPI bus shows it as a screen reader meets it;
-# clang with its runtime builds the fuzz
+# written HTML and Chromium measures it; fonts-symbola draws emoji in PDFs; Xvfb, two window
+# managers (openbox, icewm), xdotool, wmctrl, weston and a private CUPS drive the whole program,
+# and a private AT-SPI bus shows it as a screen reader meets it, with the screen reader Orca
+# itself listening; clang with its runtime builds the fuzz
 # targets; the validators, lintian, dpkg-dev and file check the installation and the .deb, and
 # GIO, xdg-mime and File::MimeInfo type its files as the desktops do; groff renders the manuals.
 KINMATCH_TEST_PACKAGES=(poppler-utils python3 chromium fonts-symbola xvfb openbox icewm wmctrl xdotool x11-utils cups weston qt6-wayland
-                        dbus-daemon dbus-bin at-spi2-core python3-pyatspi
+                        dbus-daemon dbus-bin at-spi2-core python3-pyatspi orca
                         clang libclang-rt-14-dev
                         desktop-file-utils appstream shared-mime-info lintian dpkg-dev file
                         xdg-utils libfile-mimeinfo-perl libglib2.0-bin groff-base)

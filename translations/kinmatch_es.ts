@@ -2774,6 +2774,27 @@ YYYY-MM-DD, van del 1900-01-01 al 2016-12-31.
         <source>The &amp;System&apos;s Language</source>
         <translation>El idioma del &amp;sistema</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Pregunta</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>kind of message: title</comment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>modHelp</name>

@@ -2774,6 +2774,27 @@ retorno de carro recebe um &apos; antes, para que nenhuma planilha o execute com
         <source>The &amp;System&apos;s Language</source>
         <translation>Idioma do &amp;sistema</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informação</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Pergunta</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>kind of message: title</comment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>modHelp</name>

@@ -15,20 +15,22 @@ opened_log = sys.argv[1]
 problems = []
 
 
-def window(app, width):
+def window(app, holding, what):
+    """The showing frame (a main window) that holds a node of the role holding: the main window
+    holds the date lists, the result window the composite's picture."""
     for _ in range(200):
         for i in range(app.childCount):
             # A window closing meanwhile (the main window after Generate) leaves the bus.
             try:
                 frame = app.getChildAtIndex(i)
-                if frame is not None and frame.getRoleName() == "frame":
-                    extents = frame.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-                    if extents.width == width and frame.getState().contains(pyatspi.STATE_SHOWING):
-                        return frame
+                if (frame is not None and frame.getRoleName() == "frame"
+                        and frame.getState().contains(pyatspi.STATE_SHOWING)
+                        and find(frame, holding) is not None):
+                    return frame
             except GLib.GError:
                 continue
         time.sleep(0.1)
-    sys.exit(f"no window {width} pixels wide")
+    sys.exit(f"no {what}")
 
 
 # Every event a screen reader hears about focus and text, in the order the program sent them.
@@ -69,7 +71,9 @@ def click(node):
 
 
 def focus_comes_first(name, how):
-    """The box's focus is reported before anything it says about its text."""
+    """The box's focus is reported once, and before anything it says about its text. Reported
+    twice, a screen reader takes the first report for a duplicate of the second, adopts the box
+    silently as its text changes in between, and has nothing new to say at the second."""
     mine = [(kind, detail) for kind, source, role, detail in events if source == name]
     focus = [i for i, (kind, detail) in enumerate(mine)
              if kind == "focus:" or (kind.startswith("object:state-changed:focused") and detail == 1)]
@@ -78,6 +82,11 @@ def focus_comes_first(name, how):
         problems.append(f"{how} into '{name}': no focus event")
     elif text and text[0] < focus[0]:
         problems.append(f"{how} into '{name}': {mine[text[0]][0]} comes before the focus")
+    for kind in ("focus:", "object:state-changed:focused"):
+        gained = [i for i, (event, detail) in enumerate(mine)
+                  if event.startswith(kind) and (kind == "focus:" or detail == 1)]
+        if len(gained) > 1:
+            problems.append(f"{how} into '{name}': {kind} reported {len(gained)} times")
 
 
 def find(root, role, name=None):
@@ -124,7 +133,7 @@ def opened():
 
 
 app = application("kinmatch")
-main = window(app, 480)
+main = window(app, pyatspi.ROLE_COMBO_BOX, "main window")
 nodes = list(walk(main))
 
 # The six date lists are told apart by their descriptions.
@@ -172,6 +181,11 @@ else:
 # Tab and Shift+Tab into the partner's name box, which holds a name: the box's focus first.
 partner = boxes[1]
 partner.queryEditableText().setTextContents("Bob")
+# One run of attributes covers the whole text: runs of no characters lead Orca to read "Bob" as
+# "Bo".
+_, start, end = partner.queryText().getAttributeRun(0, False)
+if (start, end) != (0, 3):
+    problems.append(f"the attributes of 'Bob' run from {start} to {end}")
 boxes[0].queryComponent().grabFocus()
 pump()
 events.clear()
@@ -181,6 +195,23 @@ keys("Tab")
 events.clear()
 keys("shift+Tab")
 focus_comes_first(partner.name, "Shift+Tab")
+
+# Qt's file dialog: its file name box tells its text's attributes in one run too.
+keys("alt+o")
+opening = dialog(app)
+if opening is None:
+    problems.append("Open Previously Saved Reading showed no file dialog")
+else:
+    names = [node for node in walk(opening) if node.getRole() == pyatspi.ROLE_TEXT
+             and node.getState().contains(pyatspi.STATE_EDITABLE)]
+    if not names:
+        problems.append("the file dialog has no box for a file's name")
+    else:
+        names[0].queryEditableText().setTextContents("Bob")
+        _, start, end = names[0].queryText().getAttributeRun(0, False)
+        if (start, end) != (0, 3):
+            problems.append(f"the file dialog's 'Bob' has attributes from {start} to {end}")
+    keys("Escape")
 
 # The about window: a modal dialog whose separator is a separator.
 keys("alt+h", "a")
@@ -197,7 +228,7 @@ if not generate:
     sys.exit("no Generate button")
 generate[0].queryAction().doAction(0)
 
-result = window(app, 656)
+result = window(app, pyatspi.ROLE_IMAGE, "result window")
 nodes = list(walk(result))
 inner = [node for node in nodes if node.name == "Mayan Astrology Compatibility"]
 if not inner:
@@ -257,13 +288,17 @@ if support is None:
 else:
     if support.getRoleName() != "frame" and support.getRoleName() != "window":
         problems.append(f"the support window's role is '{support.getRoleName()}'")
-    buttons = [node for node in walk(support) if node.getRole() == pyatspi.ROLE_PUSH_BUTTON]
-    # It is shown without taking the focus; the user clicks into it.
-    pump(1.0)
-    subprocess.run(["xdotool", "search", "--onlyvisible", "--name", r"^Kinmatch v1\.10$",
-                    "windowactivate", "--sync"], check=False, capture_output=True)
-    buttons[0].queryComponent().grabFocus()
-    pump()
+    # Left by the user, the program's last window takes the keyboard, its Exit button focused.
+    focused = None
+    for _ in range(50):
+        pump(0.1)
+        focused = [node for node in walk(support) if node.getState().contains(pyatspi.STATE_FOCUSED)]
+        if support.getState().contains(pyatspi.STATE_ACTIVE) and focused:
+            break
+    if not support.getState().contains(pyatspi.STATE_ACTIVE):
+        problems.append("the support window, the program's last, is not active")
+    if not focused or focused[0].getRole() != pyatspi.ROLE_PUSH_BUTTON:
+        problems.append(f"the support window's focus is on {[node.getRoleName() for node in focused or []]}")
     for steps, box in ((2, "txtName"), (2, "txtEmail"), (1, "txtFriendEmail"), (1, "txtFriendName")):
         events.clear()
         keys(*["Tab"] * steps)

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The support window as window managers beyond GNOME's and KDE's place it: after a reading was
 # generated (which shows and hides it in passing), Back and File > Exit, it must sit centred with
-# its frame and above the other windows, run after run; and shown while another program is
-# active, it must leave that program the keyboard's focus.
+# its frame and above the other windows, run after run, holding the keyboard; and shown while
+# another program is active, it must leave that program the keyboard's focus.
 #   window_managers.sh BUILD_DIR [RUNS]
 # Runs under each of openbox and icewm that is installed; skips (exit 77) without Xvfb, xdotool,
 # wmctrl and at least one of them. Stops only the processes it started, by their ids.
@@ -67,24 +67,31 @@ for manager in "${managers[@]}"; do
         "$build/kinmatch" >>"$work/$manager.log" 2>&1 &
         program=$!
         pids+=($program)
-        main=$(window '^Kinmatch v1\.10$' 480) || fail "$manager, run $run: no main window"
+        main=$(role frmMain) || fail "$manager, run $run: no main window"
         generate_reading "$main"
-        result=$(window '^Kinmatch v1\.10$' 656) || fail "$manager, run $run: no result window"
+        result=$(role frmMayanCompatibilityResult) || fail "$manager, run $run: no result window"
         if ((run == 1)); then
             # Closed by the window manager while another program is active: the support window
             # shows without taking the focus.
             other=$(xdotool search --onlyvisible --name '^xmessage$' | head -n 1)
             xdotool windowactivate --sync "$other" >/dev/null 2>&1
             wmctrl -i -c "$(printf '0x%x' "$result")"
-            support=$(window '^Kinmatch v1\.10$' 741) || fail "$manager: no support window"
+            support=$(role frmNagScreen2) || fail "$manager: no support window"
             sleep 0.5
             (($(xdotool getactivewindow) == other)) ||
                 fail "$manager: the support window took the focus from another program"
         else
             keys "$result" alt+f b
-            main=$(window '^Kinmatch v1\.10$' 480) || fail "$manager, run $run: Back gave no main window"
+            main=$(role frmMain) || fail "$manager, run $run: Back gave no main window"
             keys "$main" alt+f x
-            support=$(window '^Kinmatch v1\.10$' 741) || fail "$manager, run $run: no support window"
+            support=$(role frmNagScreen2) || fail "$manager, run $run: no support window"
+            # Left by the user, the program's last window takes the keyboard.
+            for _ in $(seq 100); do
+                (($(xdotool getactivewindow) == support)) && break
+                sleep 0.05
+            done
+            (($(xdotool getactivewindow) == support)) ||
+                fail "$manager, run $run: the support window does not hold the keyboard"
         fi
         problem=$(centred "$support") || fail "$manager, run $run: the support window is $problem"
         problem=$(above "$support") || fail "$manager, run $run: the support window is $problem"

@@ -1,11 +1,15 @@
 #include "Program.h"
 
+#include "KeyboardFocus.h"
 #include "RemindOfUpdate.h"
 #include "frmMain.h"
 #include "frmMayanCompatibilityResult.h"
 #include "frmNagScreen2.h"
 
+#include <QApplication>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace kinmatch {
 
@@ -95,8 +99,21 @@ void Program::back()
 
 void Program::windowClosing()
 {
-    if (!ending_)
-        showSupportWindow();
+    if (ending_)
+        return;
+    // Closed from the program (its menu, a key, its close button), or by the window manager
+    // while another program had the focus.
+    userInProgram_ = look::KeyboardInProgram();
+    showSupportWindow();
+}
+
+bool Program::supportIsLastWindow() const
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::none_of(windows.cbegin(), windows.cend(), [this](const QWidget* window) {
+        return window != support_ && window->isVisible() &&
+               (window->windowType() == Qt::Window || window->windowType() == Qt::Dialog);
+    });
 }
 
 void Program::showSupportWindow()
@@ -108,11 +125,13 @@ void Program::showSupportWindow()
     }
     // Shown once the command that brought it up is done: the generate command and Back hide it
     // again at once, and a window mapped and unmapped in passing is later placed off centre,
-    // or below other windows, by some window managers.
+    // or below other windows, by some window managers. As the program's last window, left by
+    // the user, it takes the keyboard: otherwise no window would have it, and neither keys nor
+    // a screen reader could reach the window that ends the program.
     supportWanted_ = true;
     QTimer::singleShot(0, support_, [this] {
         if (supportWanted_ && support_ && !ending_)
-            support_->show();
+            support_->Show(userInProgram_ && supportIsLastWindow());
     });
 }
 

@@ -55,6 +55,8 @@ private:
     void windowClosing();
     void showSupportWindow();
     void hideSupportWindow();
+    // No other window of the program is on the screen.
+    bool supportIsLastWindow() const;
 
     Platform& platform_;
     ReadingSession session_;
@@ -64,6 +66,7 @@ private:
     std::vector<QPointer<QWidget>> loaded_;
     bool ending_ = false;
     bool supportWanted_ = false; // shown, unless hidden again before the event loop runs
+    bool userInProgram_ = false; // one of the windows was active as the last one closed
 };
 
 } // namespace kinmatch

@@ -1,5 +1,6 @@
 #include "frmMayanCompatibilityResult.h"
 
+#include "Accessibility.h"
 #include "Controls.h"
 #include "Links.h"
 #include "Localized.h"
@@ -94,6 +95,10 @@ frmMayanCompatibilityResult::frmMayanCompatibilityResult(kinmatch::ReadingSessio
     QPushButton* cmdBack = look::AddButton(fraFullBrand, "cmdBack", tr("Back"), {568, 19, 73, 25});
     connect(cmdBack, &QPushButton::clicked, this, &frmMayanCompatibilityResult::backRequested);
     setTabOrder(cmdSave, cmdBack);
+    // The reading, read first by a screen reader and reached part by part before the buttons.
+    look::ReachableWhileAssisted({lblResult[0], picMayanSign, lblResult[1], lblResult[2],
+                                  lblResult[3], lblResult[4], lblResult[5]},
+                                 cmdSave);
 
     QMenu* file = look::AddMenu(menuBar(), "mnuFile", tr("&File"));
     look::AddMenuAction(this, file, "mnuBack", tr("&Back"), [this] { emit backRequested(); });

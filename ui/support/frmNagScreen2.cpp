@@ -65,7 +65,7 @@ std::array<QString, frmNagScreen2::SupportMessageCount> frmNagScreen2::SupportMe
 frmNagScreen2::frmNagScreen2(kinmatch::Platform& platform) : platform_(platform)
 {
     setObjectName(QStringLiteral("frmNagScreen2"));
-    // Stays above other windows, and showing it does not take the focus from them.
+    // Stays above other windows, and showing it takes the focus from them only as Show asks.
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -218,10 +218,22 @@ void frmNagScreen2::cmdSubmit_Click()
         modHelp::OpenWebPage(platform_, outcome.address);
 }
 
+void frmNagScreen2::Show(bool takeFocus)
+{
+    takesFocus_ = takeFocus;
+    setAttribute(Qt::WA_ShowWithoutActivating, !takeFocus);
+    show();
+    if (takeFocus) {
+        raise();
+        activateWindow();
+    }
+}
+
 void frmNagScreen2::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    look::ShowWithoutTakingFocus(this);
+    if (!takesFocus_)
+        look::ShowWithoutTakingFocus(this);
 }
 
 void frmNagScreen2::closeEvent(QCloseEvent* event)

@@ -23,6 +23,11 @@ public:
     // In the language of the run.
     static std::array<QString, SupportMessageCount> SupportMessages();
 
+    // Shown above the other windows. With takeFocus (it is the program's last window and the
+    // user was in the program) it takes the keyboard's focus, and its Exit button has it;
+    // otherwise the focus stays with the window or program that has it.
+    void Show(bool takeFocus);
+
 signals:
     // Exit was pressed or the window was closed.
     void endRequested();
@@ -39,4 +44,5 @@ private:
 
     kinmatch::Platform& platform_;
     QPlainTextEdit* txtMessage;
+    bool takesFocus_ = false;
 };
