@@ -40,10 +40,12 @@ public:
     // The chosen path, or nothing when the user cancels.
     virtual std::optional<QString> askFileToOpen(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> askFileToSave(const FileDialogRequest& request) = 0;
-    // Hands the address to the default browser; never waits and never reports a failure.
+    // Hands the address to the default browser and never waits; a browser that cannot be started
+    // is told in a notice that shows the address to copy.
     virtual void openWebAddress(const QString& address) = 0;
     // Hands the whole document to the default printer without a dialog, and returns at once:
-    // a missing, slow or silent printer never holds the window, and is given up silently.
+    // a missing, slow or silent printer never holds the window; a print that fails is told
+    // once, in a notice that does not hold it either.
     virtual void print(const QTextDocument& document) = 0;
     virtual QDate today() = 0;
     virtual void seedRandomFromClock() = 0;

@@ -1,6 +1,7 @@
 """Walks Kinmatch's windows through the real AT-SPI bus, as a screen reader does, and prints
-each problem it finds; nothing printed means every check passed.
-  accessibility.py OPENED-LOG"""
+each problem it finds; nothing printed means every check passed. Texts and access keys are the
+language's, from its catalog (en for English).
+  accessibility.py OPENED-LOG [CATALOG]"""
 
 import subprocess
 import sys
@@ -9,10 +10,20 @@ import time
 import pyatspi
 from gi.repository import GLib
 
+import catalog
 from atspi_tree import application, walk
 
 opened_log = sys.argv[1]
+texts = sys.argv[2] if len(sys.argv) > 2 else "en"
 problems = []
+
+
+def shown(context, text, *arguments):
+    return catalog.shown(texts, context, text, *arguments)
+
+
+def alt(context, text):
+    return "alt+" + catalog.access_key(texts, context, text)
 
 
 def window(app, holding, what):
@@ -138,7 +149,8 @@ nodes = list(walk(main))
 
 # The six date lists are told apart by their descriptions.
 lists = [node.description for node in nodes if node.getRole() == pyatspi.ROLE_COMBO_BOX]
-wanted = {f"{whose} date of birth: {part}" for whose in ("Your", "Your partner's")
+wanted = {shown("frmMain", f"%1: {part}", shown("frmMain", whose))
+          for whose in ("Your date of birth", "Your partner's date of birth")
           for part in ("month", "day", "year")}
 if set(lists) != wanted:
     problems.append(f"the date lists are described as {sorted(lists)}")
@@ -168,14 +180,14 @@ for link in links:
 boxes = [node for node in nodes if node.getRole() == pyatspi.ROLE_TEXT]
 boxes[0].queryEditableText().setTextContents("Ann")
 boxes[0].queryComponent().grabFocus()
-keys("alt+g")
+keys(alt("frmMain", "&Generate Mayan Astrology Compatibility Reading"))
 message = dialog(app)
 if message is None:
     problems.append("the blank partner's name showed no message box")
 else:
     icons = [node.name for node in walk(message) if node.getRole() in (pyatspi.ROLE_ICON, pyatspi.ROLE_IMAGE)]
-    if icons != ["Error"]:
-        problems.append(f"the message box's icon is named {icons}, not 'Error'")
+    if icons != [shown("QtPlatform", "Error")]:
+        problems.append(f"the message box's icon is named {icons}, not as an error")
     keys("Return")
 
 # Tab and Shift+Tab into the partner's name box, which holds a name: the box's focus first.
@@ -197,7 +209,7 @@ keys("shift+Tab")
 focus_comes_first(partner.name, "Shift+Tab")
 
 # Qt's file dialog: its file name box tells its text's attributes in one run too.
-keys("alt+o")
+keys(alt("frmMain", "&Open Previously Saved Reading"))
 opening = dialog(app)
 if opening is None:
     problems.append("Open Previously Saved Reading showed no file dialog")
@@ -214,7 +226,7 @@ else:
     keys("Escape")
 
 # The about window: a modal dialog whose separator is a separator.
-keys("alt+h", "a")
+keys(alt("look", "&Help"), alt("look", "&About Software")[-1])
 about = modal_dialog("about window", "Help > About")
 if about is not None:
     kinds = [node.getRoleName() for node in walk(about)]
@@ -223,21 +235,23 @@ if about is not None:
     keys("Escape")
 
 generate = [node for node in nodes if node.getRole() == pyatspi.ROLE_PUSH_BUTTON
-            and node.name.startswith("Generate")]
+            and node.name == shown("frmMain", "&Generate Mayan Astrology Compatibility Reading")]
 if not generate:
     sys.exit("no Generate button")
 generate[0].queryAction().doAction(0)
 
 result = window(app, pyatspi.ROLE_IMAGE, "result window")
 nodes = list(walk(result))
-inner = [node for node in nodes if node.name == "Mayan Astrology Compatibility"]
+compatibility = shown("frmMayanCompatibilityResult", "Mayan Astrology Compatibility")
+inner = [node for node in nodes if node.name == compatibility]
 if not inner:
-    problems.append("the inner frame is not announced as 'Mayan Astrology Compatibility'")
+    problems.append(f"the inner frame is not announced as '{compatibility}'")
 elif not any(child.name.endswith("Monkey") or " " in child.name for child in walk(inner[0])
              if child is not inner[0] and child.getRole() == pyatspi.ROLE_LABEL):
     problems.append("the inner frame holds no composite name")
-captions = {"Your Mayan Day Sign ", "Your Galactic Tone", "Your Partner's Mayan Day Sign",
-            "Your Partner's Galactic Tone"}
+captions = {shown("frmMayanCompatibilityResult", caption)
+            for caption in ("Your Mayan Day Sign ", "Your Galactic Tone",
+                            "Your Partner's Mayan Day Sign", "Your Partner's Galactic Tone")}
 related = set()
 for node in nodes:
     for relation in node.getRelationSet():
@@ -249,7 +263,7 @@ if missing:
     problems.append(f"values not related to their captions: {sorted(missing)}")
 
 # The report: a modal dialog whose text has a caret that the keyboard moves, read-only.
-save = find(result, pyatspi.ROLE_PUSH_BUTTON, "Save")
+save = find(result, pyatspi.ROLE_PUSH_BUTTON, shown("frmMayanCompatibilityResult", "Save"))
 click(save)
 report = modal_dialog("report window", "Save")
 if report is not None:

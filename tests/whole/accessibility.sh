@@ -2,11 +2,12 @@
 # The windows as a screen reader meets them: the real kinmatch on a private Xvfb display,
 # speaking to a private AT-SPI bus on a private session bus, walked by accessibility.py (and on
 # Wayland by wayland_title_bar.py).
-#   accessibility.sh BUILD_DIR
+#   accessibility.sh BUILD_DIR [LANGUAGE]
 # Skips (exit 77) where Xvfb, dbus-daemon, at-spi2-core or python3-pyatspi is missing. It stops
 # only the processes it started, by their ids.
 set -u
 build=$(cd "$1" && pwd)
+language=${2:-en}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 for tool in Xvfb dbus-daemon dbus-send xdpyinfo xdotool xprop xmessage openbox; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
@@ -14,6 +15,7 @@ done
 source "$here/display.sh"
 skip_without_accessibility_bus
 test_folder
+in_language "$language"
 # The walks share a module of their own; they leave no compiled copy of it in the sources.
 export PYTHONDONTWRITEBYTECODE=1
 
@@ -27,7 +29,7 @@ private_accessibility_bus "$work"
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$build/kinmatch" >"$work/kinmatch.log" 2>&1 &
 on_x=$!
 pids+=($on_x)
-report=$(timeout 100 /usr/bin/python3 "$here/accessibility.py" "$work/opened" 2>&1) ||
+report=$(timeout 100 /usr/bin/python3 "$here/accessibility.py" "$work/opened" "$catalog" 2>&1) ||
     fail "the accessibility walk stopped: $report"
 [[ -z $report ]] || fail "$report"
 kill "$on_x" 2>/dev/null
@@ -42,7 +44,7 @@ if command -v weston >/dev/null && ls /usr/lib/*/qt6/plugins/platforms/libqwayla
     (unset DISPLAY; WAYLAND_DISPLAY=wayland-a11y QT_QPA_PLATFORM=wayland \
         QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 exec "$build/kinmatch") >"$work/wayland.log" 2>&1 &
     pids+=($!)
-    report=$(timeout 60 /usr/bin/python3 "$here/wayland_title_bar.py" 2>&1) ||
+    report=$(timeout 60 /usr/bin/python3 "$here/wayland_title_bar.py" "$catalog" 2>&1) ||
         fail "the Wayland walk stopped: $report"
     [[ -z $report ]] || fail "$report"
 else

@@ -1,7 +1,9 @@
 """Prints a text as the program shows it in a language: its translation in the language's
 catalog (translations/kinmatch_LANG.ts), or the English text itself where the catalog has no
-finished translation, as the program falls back; an access key's & is left out.
-  catalog.py TS-FILE|en CONTEXT|- TEXT [ARGUMENT...]   (- for any context; %1, %2... replaced)"""
+finished translation, as the program falls back; an access key's & is left out. With --key,
+the text's access key instead, as xdotool names the key ("x" for "E&xit").
+  catalog.py [--key] TS-FILE|en CONTEXT|- TEXT [ARGUMENT...]   (- for any context; %1, %2...
+  replaced)"""
 
 import sys
 import xml.etree.ElementTree as ElementTree
@@ -21,7 +23,21 @@ def translation(catalog, context, text):
     return text
 
 
-shown = translation(*sys.argv[1:4])
-for number, argument in enumerate(sys.argv[4:], start=1):
-    shown = shown.replace(f"%{number}", argument)
-print(shown.replace("&&", "\0").replace("&", "").replace("\0", "&"))
+def shown(catalog, context, text, *arguments):
+    """The text as the program shows it, its placeholders replaced and its & left out."""
+    text = translation(catalog, context, text)
+    for number, argument in enumerate(arguments, start=1):
+        text = text.replace(f"%{number}", argument)
+    return text.replace("&&", "\0").replace("&", "").replace("\0", "&")
+
+
+def access_key(catalog, context, text):
+    """The text's access key, as xdotool names the key."""
+    return translation(catalog, context, text).replace("&&", "").split("&", 1)[1][0].lower()
+
+
+if __name__ == "__main__":
+    if sys.argv[1] == "--key":
+        print(access_key(*sys.argv[2:5]))
+    else:
+        print(shown(*sys.argv[1:]))

@@ -167,22 +167,39 @@ keys() {
     xdotool windowfocus --sync "$id" >/dev/null 2>&1
     xdotool key --delay 80 "$@"
 }
+# in_language LANGUAGE: the program runs in the language (en, es, pt_BR), whose texts shown and
+# access_key read from its catalog.
+display_here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+catalog=en
+in_language() {
+    language=$1
+    catalog=en
+    [[ $language == en ]] || catalog=$display_here/../../translations/kinmatch_$language.ts
+    [[ $catalog == en || -f $catalog ]] || fail "no catalog for $language"
+    export LANGUAGE=$language
+}
+# shown CONTEXT TEXT [ARGUMENT...]: the text as the program shows it in the test's language.
+shown() { /usr/bin/python3 "$display_here/catalog.py" "$catalog" "$@"; }
+# access_key CONTEXT TEXT: the text's access key in the test's language ("x" for "E&xit").
+access_key() { /usr/bin/python3 "$display_here/catalog.py" --key "$catalog" "$@"; }
+
 # generate_reading MAIN-ID: types Ann and Bob into the main window's name boxes and presses
-# Alt+G.
+# the Generate button's access key.
 generate_reading() {
     xdotool windowactivate "$1" >/dev/null 2>&1
     xdotool windowfocus --sync "$1"
     xdotool type --delay 40 "Ann"
     xdotool key --delay 80 Tab Tab Tab Tab Tab Tab
     xdotool type --delay 40 "Bob"
-    xdotool key alt+g
+    xdotool key "alt+$(access_key frmMain '&Generate Mayan Astrology Compatibility Reading')"
 }
 # leave_through_support RESULT-ID PID: File > Exit in the result window, then Enter on the
 # support window's focused Exit; the program must end with status 0.
 leave_through_support() {
-    keys "$1" alt+f x
+    keys "$1" "alt+$(access_key frmMayanCompatibilityResult '&File')" \
+        "$(access_key frmMayanCompatibilityResult 'E&xit')"
     local support
-    support=$(window '^Kinmatch v1\.10$' 741) || fail "no support window"
+    support=$(role frmNagScreen2) || fail "no support window"
     keys "$support" Return
     ended "$2" || fail "the program did not end"
     [[ $status -eq 0 ]] || fail "the program ended with status $status"

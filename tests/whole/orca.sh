@@ -26,10 +26,7 @@ done
 source "$here/display.sh"
 skip_without_accessibility_bus
 export PYTHONDONTWRITEBYTECODE=1
-catalog=en
-[[ $language == en ]] || catalog=$here/../../translations/kinmatch_$language.ts
-[[ $catalog == en || -f $catalog ]] || fail "no catalog for $language"
-shown() { /usr/bin/python3 "$here/catalog.py" "$catalog" "$@"; }
+in_language "$language"
 
 test_folder
 private_display "$work"
@@ -99,7 +96,7 @@ written() { xdotool type --delay 60 "$1"; }
 name_box=$(shown frmMain '%1: Name' "$(shown frmMain 'Your Personal Details')")
 start_program() {
     listen
-    LANGUAGE=$language "$build/kinmatch" >>"$work/kinmatch.log" 2>&1 &
+    "$build/kinmatch" >>"$work/kinmatch.log" 2>&1 &
     program=$!
     pids+=("$program")
     main=$(role frmMain) || fail "no main window ($(tail -n 3 "$work/kinmatch.log"))"
@@ -147,7 +144,7 @@ support_boxes() {
 step "File > Exit on the main window"
 start_program
 listen
-typed alt+f x
+typed "alt+$(access_key frmMain '&File')" "$(access_key frmMain 'E&xit')"
 left "File > Exit"
 
 step "Back, then File > Exit"
@@ -156,23 +153,23 @@ written Ann
 typed Tab Tab Tab Tab Tab Tab
 written Bob
 listen
-typed alt+g
+typed "alt+$(access_key frmMain '&Generate Mayan Astrology Compatibility Reading')"
 result=$(role frmMayanCompatibilityResult) || fail "no result window"
 # Each window announced down to its focused control before the next keys: keys typed while the
 # window manager and the program still settle the focus go astray.
 heard "the result window's composite" " label"
 listen
-typed alt+f b
+typed "alt+$(access_key frmMayanCompatibilityResult '&File')" "$(access_key frmMayanCompatibilityResult '&Back')"
 main=$(role frmMain) || fail "Back gave no main window"
 heard "the main window's name box again" "$name_box text"
 listen
-typed alt+f x
+typed "alt+$(access_key frmMain '&File')" "$(access_key frmMain 'E&xit')"
 left "Back then File > Exit"
 
 step "a notice: another copy is running"
 start_program
 listen
-LANGUAGE=$language "$build/kinmatch" >>"$work/second.log" 2>&1 &
+"$build/kinmatch" >>"$work/second.log" 2>&1 &
 second=$!
 pids+=("$second")
 heard "the notice's kind" "alert $(shown look '%1: %2' "$(shown look Information)" Kinmatch)"
@@ -210,7 +207,7 @@ done
 
 step "an error: a blank name"
 listen
-typed alt+g
+typed "alt+$(access_key frmMain '&Generate Mayan Astrology Compatibility Reading')"
 heard "the error's kind" "alert $(shown look '%1: %2' "$(shown look Error)" Kinmatch)"
 listen
 typed Return
@@ -234,7 +231,7 @@ print(functools.reduce(lambda field, key: field[key], sys.argv[2:], json.loads(s
         "$reading" "$@"
 }
 listen
-typed alt+g
+typed "alt+$(access_key frmMain '&Generate Mayan Astrology Compatibility Reading')"
 result=$(role frmMayanCompatibilityResult) || fail "no result window"
 heard "the composite" "$(shown - "$(value CompositeName)")"
 listen
@@ -261,7 +258,7 @@ gone "$report" || fail "Alt+F4 did not close the report"
 
 step "a warning: the browser does not start"
 listen
-typed alt+h o
+typed "alt+$(access_key look '&Help')" "$(access_key look '&Online Help')"
 heard "the warning's kind" "alert $(shown look '%1: %2' "$(shown look Warning)" Kinmatch)"
 typed Return
 

@@ -2,11 +2,14 @@
 # The whole program as a user meets it: the real kinmatch binary on a private Xvfb display with
 # a window manager (openbox), driven by key strokes, with a recording browser and a printer of a
 # private CUPS scheduler.
-#   whole_program.sh BUILD_DIR
+#   whole_program.sh BUILD_DIR [LANGUAGE]
+# Windows are found by their role, keys and texts read from the language's catalog, so that the
+# same steps run in every language.
 # Skips (exit 77) when Xvfb, xdotool or openbox is missing. It touches nothing outside its own
 # folder and stops only the processes it started, by their ids.
 set -u
 build=$(cd "$1" && pwd)
+language=${2:-en}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 for tool in Xvfb xdotool xwininfo xprop xmessage openbox; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
@@ -15,6 +18,7 @@ source "$here/cups.sh"
 source "$here/display.sh"
 
 test_folder private_cups_stop
+in_language "$language"
 
 # A display, a window manager, a home and a lock of the test's own, and a browser that only
 # writes down addresses.
@@ -36,7 +40,7 @@ quietly() { # quietly LOG: the program wrote nothing on its standard output or e
 step "start-up shows the main window"
 start first.log
 first=$started
-main=$(window '^Kinmatch v1\.10$' 480) || fail "no main window"
+main=$(role frmMain) || fail "no main window"
 
 step "the window belongs to the desktop entry, sits centred with its frame, offers no maximize"
 entry=$build/generated/example.quorvane.Kinmatch.desktop
@@ -76,31 +80,31 @@ ended "$second" || fail "the second start did not end"
 [[ $status -eq 0 ]] || fail "the second start ended with status $status"
 
 step "a menu item hands its address to the browser"
-keys "$main" alt+h o
+keys "$main" "alt+$(access_key look '&Help')" "$(access_key look '&Online Help')"
 for _ in $(seq 100); do [[ -s $work/opened ]] && break; sleep 0.05; done
 [[ $(cat "$work/opened" 2>/dev/null) == "http://www.kinmatch.example/kinmatch-help.html" ]] ||
     fail "the browser got '$(cat "$work/opened" 2>/dev/null)'"
 
 step "names and Alt+G show the result window"
 generate_reading "$main"
-result=$(window '^Kinmatch v1\.10$' 656) || fail "no result window"
+result=$(role frmMayanCompatibilityResult) || fail "no result window"
 for _ in $(seq 100); do viewable "$main" || break; sleep 0.05; done
 viewable "$main" && fail "the main window is still shown"
 
 if [[ -n $printing ]]; then
     step "Save, then Print, prints the report without a page number on the default printer"
     keys "$result" space
-    report=$(window '^Kinmatch v1\.10$' 515) || fail "no report window"
+    report=$(role frmSave) || fail "no report window"
     # Esc leaves the report open.
     keys "$report" Escape
     sleep 0.3
     viewable "$report" || fail "Esc closed the report"
-    keys "$report" alt+p
+    keys "$report" "alt+$(access_key frmSave '&Print')"
     for _ in $(seq 200); do [[ -s $private_cups_output ]] && break; sleep 0.05; done
     [[ -s $private_cups_output ]] || fail "the printer received no job"
     if command -v pdftotext >/dev/null; then
         printed=$(pdftotext -layout "$private_cups_output" - 2>/dev/null)
-        grep -q "Name: Ann" <<<"$printed" || fail "the printed report lacks the name"
+        grep -q "$(shown Report 'Name: ')Ann" <<<"$printed" || fail "the printed report lacks the name"
         grep -qE '^\s*[0-9]+\s*$' <<<"$printed" && fail "the printed page has a page number"
     fi
     keys "$report" alt+F4
@@ -118,7 +122,7 @@ fifo=$started
 # The file reads as empty lines, so the check of the names answers, and the window is painted.
 box=$(window '^Kinmatch$') || fail "the program waits on the FIFO"
 keys "$box" Return
-main=$(window '^Kinmatch v1\.10$' 480) || fail "no main window after the FIFO"
+main=$(role frmMain) || fail "no main window after the FIFO"
 kill "$fifo"; wait "$fifo" 2>/dev/null
 
 step "a FIFO in place of the settings file is not waited on"
@@ -127,10 +131,10 @@ rm -f "$XDG_CONFIG_HOME/kinmatch/kinmatch.conf"
 mkfifo "$XDG_CONFIG_HOME/kinmatch/kinmatch.conf"
 start settings.log
 settings=$started
-main=$(window '^Kinmatch v1\.10$' 480) || fail "start-up waits on the settings FIFO"
+main=$(role frmMain) || fail "start-up waits on the settings FIFO"
 step "Alt+O opens the dialog for a saved reading; Esc closes it"
-keys "$main" alt+o
-dialog=$(window '^Select the source file$') || fail "Alt+O opened no dialog"
+keys "$main" "alt+$(access_key frmMain '&Open Previously Saved Reading')"
+dialog=$(window "^$(shown frmMain 'Select the source file')$") || fail "Alt+O opened no dialog"
 keys "$dialog" Escape
 for _ in $(seq 100); do viewable "$dialog" || break; sleep 0.05; done
 viewable "$dialog" && fail "Esc left the open dialog up"
@@ -140,7 +144,7 @@ kill "$settings"; wait "$settings" 2>/dev/null
 step "the session ending the program (SIGTERM) closes it cleanly"
 start term.log
 term=$started
-window '^Kinmatch v1\.10$' 480 >/dev/null || fail "no main window"
+role frmMain >/dev/null || fail "no main window"
 kill -TERM "$term"
 ended "$term" || fail "the program did not end on SIGTERM"
 [[ $status -eq 0 ]] || fail "the program ended with status $status on SIGTERM"
@@ -160,7 +164,7 @@ gone_within_a_second() { # gone_within_a_second PID
 next_start_shows_its_window() {
     start next.log
     local next=$started
-    window '^Kinmatch v1\.10$' 480 >/dev/null || fail "after $1, the next start shows no main window"
+    role frmMain >/dev/null || fail "after $1, the next start shows no main window"
     kill -TERM "$next"; ended "$next"
 }
 # modal_end NAME SIGNAL: the program, in the modal state just opened, ends on the signal.
@@ -186,14 +190,14 @@ window '^Kinmatch$' >/dev/null || fail "no update question"
 modal_end "the update question" HUP
 start modal.log
 modal=$started
-main=$(window '^Kinmatch v1\.10$' 480) || fail "no main window"
-keys "$main" alt+o
-window '^Select the source file$' >/dev/null || fail "Alt+O opened no dialog"
+main=$(role frmMain) || fail "no main window"
+keys "$main" "alt+$(access_key frmMain '&Open Previously Saved Reading')"
+window "^$(shown frmMain 'Select the source file')$" >/dev/null || fail "Alt+O opened no dialog"
 modal_end "the open dialog" INT
 start modal.log
 modal=$started
-main=$(window '^Kinmatch v1\.10$' 480) || fail "no main window"
-keys "$main" alt+h a
+main=$(role frmMain) || fail "no main window"
+keys "$main" "alt+$(access_key look '&Help')" "$(access_key look '&About Software')"
 for _ in $(seq 200); do
     [[ $(xdotool search --onlyvisible --name '^Kinmatch v1\.10$' | wc -l) -eq 2 ]] && break
     sleep 0.05
@@ -216,15 +220,15 @@ pids+=($!)
 for _ in $(seq 100); do [[ -S $work/silent.socket ]] && break; sleep 0.05; done
 CUPS_SERVER=$work/silent.socket start silent.log
 silent=$started
-main=$(window '^Kinmatch v1\.10$' 480) || fail "no main window"
+main=$(role frmMain) || fail "no main window"
 generate_reading "$main"
-result=$(window '^Kinmatch v1\.10$' 656) || fail "no result window"
+result=$(role frmMayanCompatibilityResult) || fail "no result window"
 keys "$result" space
-report=$(window '^Kinmatch v1\.10$' 515) || fail "no report window"
-keys "$report" alt+p
+report=$(role frmSave) || fail "no report window"
+keys "$report" "alt+$(access_key frmSave '&Print')"
 # The window answers throughout: Save's dialog opens within a second, again and again.
 for round in 1 2 3; do
-    keys "$report" alt+s
+    keys "$report" "alt+$(access_key frmSave '&Save')"
     for _ in $(seq 20); do xdotool search --onlyvisible --name '^Kinmatch$' >/dev/null 2>&1 && break; sleep 0.05; done
     dialog=$(xdotool search --onlyvisible --name '^Kinmatch$' 2>/dev/null | head -n 1)
     [[ -n $dialog ]] || fail "round $round after Print: the window did not answer within a second"
@@ -246,7 +250,7 @@ if command -v weston >/dev/null && ls /usr/lib/*/qt6/plugins/platforms/libqwayla
     [[ -S $XDG_RUNTIME_DIR/wayland-kinmatch ]] || fail "weston did not start"
     WAYLAND_DISPLAY=wayland-kinmatch start both.log
     both=$started
-    window '^Kinmatch v1\.10$' 480 >/dev/null || fail "with Wayland offered too, no window opened on X"
+    role frmMain >/dev/null || fail "with Wayland offered too, no window opened on X"
     kill -TERM "$both"; ended "$both"; [[ $status -eq 0 ]] || fail "ended with status $status"
 
     step "with Wayland alone, the program runs there and ends cleanly"
