@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class QTextDocument;
@@ -57,6 +58,12 @@ public:
     virtual QStringList systemLanguages() = 0;
     // True when no other copy of the program runs for this user; the lock is held until exit.
     virtual bool takeSingleInstanceLock() = 0;
+    // From a copy that did not get the lock: hands a reading file to the copy that runs, which
+    // comes to the front with it. False when no running copy took it.
+    virtual bool handToRunningCopy(const QString& path) = 0;
+    // In the copy that holds the lock: each file a later copy hands over goes to receiver, on
+    // the event loop, never while a file dialog of the platform is open.
+    virtual void receiveHandedFiles(std::function<void(const QString& path)> receiver) = 0;
 };
 
 } // namespace kinmatch
