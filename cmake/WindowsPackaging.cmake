@@ -29,6 +29,13 @@ target_link_options(kinmatch-uninstall PRIVATE -municode -mwindows -static)
 kinmatch_windows_resources(kinmatch-uninstall FILE uninstall.exe DESCRIPTION "Kinmatch Uninstaller"
                            ICON ${KINMATCH_ICO} MANIFEST)
 
+# The PDF module loads the libraries it needs from its own folder alone, as installed: in the
+# build folder too, where the tests run kinmatch-cli.exe, they lie beside it.
+add_custom_target(kinmatch-pdf-libraries ALL
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${qt_prefix}/bin/Qt6Core.dll
+            ${qt_prefix}/bin/Qt6Gui.dll ${runtime} ${PROJECT_BINARY_DIR} VERBATIM)
+add_dependencies(tst_cli kinmatch-pdf-libraries)
+
 install(TARGETS kinmatch kinmatch-cli kinmatch-uninstall RUNTIME DESTINATION .)
 install(FILES ${qt_prefix}/bin/Qt6Core.dll ${qt_prefix}/bin/Qt6Gui.dll
               ${qt_prefix}/bin/Qt6Widgets.dll ${qt_prefix}/bin/Qt6PrintSupport.dll

@@ -103,7 +103,7 @@ void DeleteWhenFree(const std::wstring& path)
 
 // The folder goes once this program has ended: the command interpreter reads its standard input
 // to the end, which comes when this program's end of the pipe closes with it, and then removes
-// the folder, trying again for a while as the system lets go of the program's file.
+// the folder, trying again for ten seconds as the system lets go of the program's file.
 void RemoveAfterExit(const std::wstring& folder)
 {
     if (RemoveDirectoryW(folder.c_str()))
@@ -117,9 +117,15 @@ void RemoveAfterExit(const std::wstring& folder)
     wchar_t system[MAX_PATH + 1];
     const UINT length = GetSystemDirectoryW(system, MAX_PATH + 1);
     const std::wstring interpreter = std::wstring(system, length) + L"\\cmd.exe";
-    std::wstring command =
-        L"cmd.exe /d /q /c \"set /p ended= & for /l %i in (1,1,30) do @(rd /s /q \"" + folder +
-        L"\" 2>nul & if exist \"" + folder + L"\" (ping -n 2 127.0.0.1 >nul) else (exit 0))\"";
+    // "rd, and while the folder is there, a second's wait (ping) and rd again": each step after
+    // an "if exist" runs only while the folder is there. No block in parentheses, which some
+    // command interpreters (wine's) do not read within a loop.
+    const std::wstring quoted = L"\"" + folder + L"\"";
+    const std::wstring remove = L" & rd /s /q " + quoted + L" 2>nul";
+    std::wstring command = L"cmd.exe /d /q /c \"set /p ended=" + remove;
+    for (int attempt = 0; attempt < 10; ++attempt)
+        command += L" & if exist " + quoted + L" ping -n 2 127.0.0.1 >nul" + remove;
+    command += L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES | STARTF_USESHOWWINDOW;

@@ -627,6 +627,7 @@ void ReportWindowTest::fileDialogsOpenInDocumentsThenInTheLastFolder()
     const QString elsewhere = folder.filePath("elsewhere");
     QVERIFY(QDir().mkpath(elsewhere));
     QtPlatform qtPlatform;
+    qtPlatform.writeSetting("LastFolder", ""); // as at the first start
     const FileDialogRequest request{"Kinmatch", "Mayan Astrology (*.man)", "man", true, true, true};
     QStringList folders;
     for (const QString& typed : {elsewhere + "/first.man", elsewhere + "/second.man"}) {

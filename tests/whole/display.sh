@@ -182,7 +182,7 @@ generate_reading() {
 leave_through_support() {
     keys "$1" alt+f x
     local support
-    support=$(window '^Kinmatch v1\.10$' 741) || fail "no support window"
+    support=$(window "${title:-^Kinmatch v1\.10$}" 741) || fail "no support window"
     keys "$support" Return
     ended "$2" || fail "the program did not end"
     [[ $status -eq 0 ]] || fail "the program ended with status $status"
