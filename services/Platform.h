@@ -24,8 +24,8 @@ struct FileDialogRequest {
     QString filter;        // one entry, "Mayan Astrology (*.man)"
     QString defaultSuffix; // added to a typed name that has none (and, to open, does not exist)
     bool confirmOverwrite = false; // to save: ask before replacing a file
-    // The dialog itself refuses, and lets the user choose again: to open, a file that does not
-    // exist; to save, a name in a folder that does not exist; and, either way, a read-only file.
+    // Refused with the reason, and asked for again: to open, a file that does not exist; to
+    // save, a name in a folder that does not exist; and, either way, a read-only file.
     bool mustExist = true;
     bool refuseReadOnly = true;
     friend bool operator==(const FileDialogRequest&, const FileDialogRequest&) = default;

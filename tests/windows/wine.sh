@@ -261,8 +261,7 @@ save_report() { # save_report RESULT-WINDOW WINDOWS-PATH: the report's Save, to 
     keys "$report" alt+s
     local dialog
     dialog=$(window '^Kinmatch$') || fail "Save opened no dialog"
-    sleep 1
-    [[ -n ${dialog_shot:-} ]] && import -window root "$dialog_shot" 2>/dev/null
+    sleep 0.5
     xdotool type --delay 20 "$2"
     xdotool key Return
     gone "$dialog" || fail "the save dialog stayed open"
@@ -394,16 +393,13 @@ wine "$installed/uninstall.exe" >"$work/uninstall.log" 2>&1 &
 uninstaller=$!
 pids+=($uninstaller)
 page=$(nsis_window) || fail "the uninstaller showed no page"
-[[ -n ${uninstaller_shots:-} ]] && { sleep 1; import -window root "$uninstaller_shots-confirm.png"; }
 keys "$page" Return
 question=$(nsis_window "$page") || fail "the uninstaller did not ask to close Kinmatch"
-[[ -n ${uninstaller_shots:-} ]] && { sleep 1; import -window root "$uninstaller_shots-running.png"; }
 viewable "$main" || fail "Kinmatch was closed before the user agreed"
 keys "$question" Return
 ended "$running" || fail "the uninstaller did not close Kinmatch"
 [[ $status -eq 0 ]] || fail "Kinmatch, closed by the uninstaller, ended with status $status"
 sleep 2
-[[ -n ${uninstaller_shots:-} ]] && import -window root "$uninstaller_shots-finish.png"
 keys "$page" Return
 ended "$uninstaller" || fail "the uninstaller did not finish"
 [[ $status -eq 0 ]] || fail "the uninstaller ended with status $status"

@@ -39,7 +39,7 @@ QWidget* DialogParent()
     return QApplication::activeWindow();
 }
 
-// Why a chosen path is refused, in the words of the dialog's checks.
+// The reasons a chosen path is refused, under the name the catalogs know them by.
 struct FileChecks {
     Q_DECLARE_TR_FUNCTIONS(CheckedFileDialog)
 };
