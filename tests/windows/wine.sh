@@ -177,6 +177,9 @@ grep -E "tests passed" "$work/suites.log"
 for variable in QT_QPA_PLATFORM QT_PLUGIN_PATH QT_QPA_FONTDIR; do
     wine reg delete 'HKCU\Environment' /v "$variable" /f >/dev/null 2>&1
 done
+# The suites drive Qt's own file dialog, which keeps its state in Qt's settings (QtProject); the
+# program, which shows Windows' own, must leave none there.
+wine reg delete 'HKCU\Software\QtProject' /f >/dev/null 2>&1
 
 step "kinmatch-cli.exe answers byte for byte as the Linux tool does"
 cli=$installed/kinmatch-cli.exe
@@ -433,8 +436,9 @@ ended "$last" || fail "the silent uninstaller left Kinmatch running"
 # It returns once it is done: nothing is waited for here.
 [[ -e $installed ]] && fail "the installation folder is left: $(find "$installed" | head)"
 [[ -e $menu_entry ]] && fail "the Start menu entry is left"
+# The file dialogs kept their folder in the program's own settings, none in Qt's (QtProject).
 for key in "$uninstall" 'HKCU\Software\Classes\.man' 'HKCU\Software\Classes\Kinmatch.Reading' \
-    'HKCU\Software\kinmatch'; do
+    'HKCU\Software\kinmatch' 'HKCU\Software\QtProject'; do
     wine reg query "$key" >/dev/null 2>&1 && fail "the registry keeps $key"
 done
 no_uninstaller_leftovers
