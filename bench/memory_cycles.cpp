@@ -37,6 +37,8 @@ public:
     bool writeSetting(const QString&, const QString&) override { return true; }
     QStringList systemLanguages() override { return {}; }
     bool takeSingleInstanceLock() override { return true; }
+    bool handToRunningCopy(const QString&) override { return false; }
+    void receiveHandedFiles(std::function<void(const QString&)>) override {}
 };
 
 long ResidentKiB()

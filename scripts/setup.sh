@@ -23,9 +23,11 @@ KINMATCH_TEST_PACKAGES=(poppler-utils python3 chromium fonts-symbola xvfb openbo
                         xdg-utils libfile-mimeinfo-perl libglib2.0-bin groff-base)
 
 # The Windows build: the MinGW-w64 cross compiler, wine to run what it builds, NSIS for the
-# installer, dpkg-dev to unpack Debian's Qt source, python3 for the program file's icon, and
+# installer, dpkg-dev to unpack Debian's Qt source, python3 for the program file's icon and the
+# installer's picture, osslsigncode to sign (and openssl for the test's own certificate), and
 # Qt's host tools (moc, rcc) with CMake and Ninja from the Linux build.
-KINMATCH_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 nsis dpkg-dev python3)
+KINMATCH_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 nsis dpkg-dev python3
+                           osslsigncode openssl binutils-mingw-w64-x86-64)
 
 # kinmatch_install_missing [extra packages...]
 kinmatch_install_missing() {

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class QTextDocument;
@@ -23,8 +24,8 @@ struct FileDialogRequest {
     QString filter;        // one entry, "Mayan Astrology (*.man)"
     QString defaultSuffix; // added to a typed name that has none (and, to open, does not exist)
     bool confirmOverwrite = false; // to save: ask before replacing a file
-    // The dialog itself refuses, and lets the user choose again: to open, a file that does not
-    // exist; to save, a name in a folder that does not exist; and, either way, a read-only file.
+    // Refused with the reason, and asked for again: to open, a file that does not exist; to
+    // save, a name in a folder that does not exist; and, either way, a read-only file.
     bool mustExist = true;
     bool refuseReadOnly = true;
     friend bool operator==(const FileDialogRequest&, const FileDialogRequest&) = default;
@@ -59,6 +60,12 @@ public:
     virtual QStringList systemLanguages() = 0;
     // True when no other copy of the program runs for this user; the lock is held until exit.
     virtual bool takeSingleInstanceLock() = 0;
+    // From a copy that did not get the lock: hands a reading file to the copy that runs, which
+    // comes to the front with it. False when no running copy took it.
+    virtual bool handToRunningCopy(const QString& path) = 0;
+    // In the copy that holds the lock: each file a later copy hands over goes to receiver, on
+    // the event loop, never while a file dialog of the platform is open.
+    virtual void receiveHandedFiles(std::function<void(const QString& path)> receiver) = 0;
 };
 
 } // namespace kinmatch

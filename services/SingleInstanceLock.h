@@ -16,6 +16,9 @@ public:
     explicit SingleInstanceLock(const QString& path = DefaultPath());
     // True when no other copy holds the lock.
     bool tryLock();
+    // The lock file's path; empty when there is none. What copies of the program share beside
+    // the lock lies in the same private folder.
+    QString path() const { return path_; }
 
     // Named for the numeric user id, in a folder only that user can write: the user's runtime
     // folder, or else a folder of the user's own (mode 0700) in the temporary folder. Empty when

@@ -80,6 +80,26 @@ public:
     QStringList languages = {QStringLiteral("en-US")};
     QStringList systemLanguages() override { return languages; }
     bool takeSingleInstanceLock() override { return lockFree; }
+    QStringList handedToRunningCopy; // the files this copy handed on
+    bool runningCopyTakesFiles = true;
+    bool handToRunningCopy(const QString& path) override
+    {
+        handedToRunningCopy << path;
+        return runningCopyTakesFiles;
+    }
+    std::function<void(const QString&)> handedFileReceiver;
+    void receiveHandedFiles(std::function<void(const QString& path)> receiver) override
+    {
+        handedFileReceiver = std::move(receiver);
+    }
+    // A later copy hands this one a file; false when this copy takes none.
+    bool handFile(const QString& path)
+    {
+        if (!handedFileReceiver)
+            return false;
+        handedFileReceiver(path);
+        return true;
+    }
 
     QStringList messageTexts() const
     {

@@ -13,8 +13,11 @@
 #include "frmMayanCompatibilityResult.h"
 #include "frmSave.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -60,6 +63,7 @@ private slots:
     void keyboardInTheReport();
     void fileDialogsRefuseWhatTheyMust_data();
     void fileDialogsRefuseWhatTheyMust();
+    void fileDialogsOpenInDocumentsThenInTheLastFolder();
 
 private:
     // Generates a reading, opens the report window and runs inspect on it before closing it.
@@ -516,61 +520,126 @@ void ReportWindowTest::keyboardInTheReport()
     QCOMPARE(platform->saveRequests.size(), 1);
 }
 
+namespace {
+// Answers the Qt platform's dialogs as they open, in turn: the first file dialog gets the path
+// typed and its accept, a message box answer, and any later file dialog is cancelled. What was
+// shown is kept in order ("dialog", "message"), with each file dialog's folder.
+class DialogAnswers {
+public:
+    DialogAnswers(QString typed, QMessageBox::StandardButton button)
+        : typed_(std::move(typed)), answer_(button)
+    {
+        QObject::connect(&poll_, &QTimer::timeout, &poll_, [this] { answer(); });
+        poll_.start(10);
+    }
+    QStringList shown;
+    QStringList folders;
+
+private:
+    void answer()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal->property("answered").toBool())
+            return;
+        modal->setProperty("answered", true);
+        if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            shown << "dialog";
+            folders << dialog->directory().absolutePath();
+            if (shown.count("dialog") > 1)
+                return dialog->reject();
+            Child<QLineEdit>(dialog, "fileNameEdit")->setText(typed_);
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            shown << "message";
+            QAbstractButton* button = box->button(answer_);
+            if (button)
+                button->click();
+            else
+                box->close();
+        }
+    }
+    QString typed_;
+    QMessageBox::StandardButton answer_;
+    QTimer poll_;
+};
+} // namespace
+
 void ReportWindowTest::fileDialogsRefuseWhatTheyMust_data()
 {
     QTest::addColumn<bool>("saving");
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("chosen"); // empty: the dialog refuses and stays open
-    QTest::newRow("save into a missing folder") << true << "missing/x.man"
-                                                << "";
-    QTest::newRow("save over a read-only file") << true << "locked.man"
-                                                << "";
-    QTest::newRow("save a new file") << true << "new.man"
-                                     << "new.man";
-    QTest::newRow("save a name without an extension") << true << "typed"
-                                                      << "typed.man";
-    QTest::newRow("open a file named Human") << false << "Human"
-                                             << "Human";
-    QTest::newRow("open a name whose file has the extension") << false << "ann"
-                                                              << "ann.man";
-    QTest::newRow("open a read-only file") << false << "locked.man"
-                                           << "";
-    QTest::newRow("open a missing file") << false << "gone.man"
-                                         << "";
+    QTest::addColumn<int>("answer");     // to the question before a file is replaced
+    QTest::addColumn<QString>("chosen"); // empty: refused, with a message, and asked again
+    const int yes = QMessageBox::Yes;
+    const int no = QMessageBox::No;
+    QTest::newRow("save into a missing folder") << true << "missing/x.man" << yes << "";
+    QTest::newRow("save over a read-only file") << true << "locked.man" << yes << "";
+    QTest::newRow("save a new file") << true << "new.man" << yes << "new.man";
+    QTest::newRow("save a name without an extension") << true << "typed" << yes << "typed.man";
+    QTest::newRow("save over a file, replacing it") << true << "ann.man" << yes << "ann.man";
+    QTest::newRow("save over a file, not replacing it") << true << "ann.man" << no << "";
+    QTest::newRow("open a file named Human") << false << "Human" << yes << "Human";
+    QTest::newRow("open a name whose file has the extension") << false << "ann" << yes << "ann.man";
+    QTest::newRow("open a read-only file") << false << "locked.man" << yes << "";
+    QTest::newRow("open a missing file") << false << "gone.man" << yes << "";
 }
 
 void ReportWindowTest::fileDialogsRefuseWhatTheyMust()
 {
     QFETCH(bool, saving);
     QFETCH(QString, typed);
+    QFETCH(int, answer);
     QFETCH(QString, chosen);
     for (const char* name : {"Human", "ann.man", "locked.man"})
         writeFile(name, "Huu\r\n8@<<\r\nQ|s\x80\r\n;\r\n");
     QFile::setPermissions(folder.filePath("locked.man"), QFileDevice::ReadOwner);
+    // The folder last used is kept in the test's own settings.
+    qputenv("XDG_CONFIG_HOME", folder.filePath("config").toLocal8Bit());
     QtPlatform qtPlatform;
-    bool refused = false;
-    bool stayedOpen = false;
-    const ModalAnswer answer([&](QWidget* dialog) {
-        Child<QLineEdit>(dialog, "fileNameEdit")->setText(folder.filePath(typed));
-        const ModalAnswer refusal([&](QWidget* message) {
-            refused = true;
-            message->close();
-        });
-        QMetaObject::invokeMethod(dialog, "accept");
-        stayedOpen = dialog->isVisible();
-        if (stayedOpen)
-            static_cast<QDialog*>(dialog)->reject();
-    });
+    qtPlatform.writeSetting("LastFolder", folder.path());
+    const DialogAnswers answers(folder.filePath(typed), QMessageBox::StandardButton(answer));
     const FileDialogRequest request{"Kinmatch", "Mayan Astrology (*.man)", "man", saving, true,
                                     true};
     const auto path =
         saving ? qtPlatform.askFileToSave(request) : qtPlatform.askFileToOpen(request);
-    QVERIFY(answer.answered());
-    QCOMPARE(refused, chosen.isEmpty());
-    QCOMPARE(stayedOpen, chosen.isEmpty());
+    const bool replacing = typed == "ann.man";
+    QStringList expected{"dialog"};
+    if (chosen.isEmpty() || replacing)
+        expected << "message";
+    if (chosen.isEmpty())
+        expected << "dialog";
+    QCOMPARE(answers.shown, expected);
     QCOMPARE(path.value_or(QString()), chosen.isEmpty() ? QString() : folder.filePath(chosen));
     QFile::setPermissions(folder.filePath("locked.man"),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    qunsetenv("XDG_CONFIG_HOME");
+}
+
+void ReportWindowTest::fileDialogsOpenInDocumentsThenInTheLastFolder()
+{
+    qputenv("XDG_CONFIG_HOME", folder.filePath("fresh-config").toLocal8Bit());
+    // The documents folder of the test's own where the desktop names it there (XDG); on Windows
+    // the user's own.
+    const QString documents = folder.filePath("Documents");
+    QVERIFY(QDir().mkpath(documents));
+    QVERIFY(QDir().mkpath(folder.filePath("fresh-config")));
+    writeFile("fresh-config/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"" + documents.toUtf8() + "\"\n");
+    const QString elsewhere = folder.filePath("elsewhere");
+    QVERIFY(QDir().mkpath(elsewhere));
+    QtPlatform qtPlatform;
+    qtPlatform.writeSetting("LastFolder", ""); // as at the first start
+    const FileDialogRequest request{"Kinmatch", "Mayan Astrology (*.man)", "man", true, true, true};
+    QStringList folders;
+    for (const QString& typed : {elsewhere + "/first.man", elsewhere + "/second.man"}) {
+        const DialogAnswers answers(typed, QMessageBox::Yes);
+        QCOMPARE(qtPlatform.askFileToSave(request).value_or(QString()), typed);
+        folders << answers.folders;
+    }
+    QCOMPARE(folders,
+             (QStringList{QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                          elsewhere}));
+    QCOMPARE(qtPlatform.readSetting("LastFolder"), elsewhere);
+    qunsetenv("XDG_CONFIG_HOME");
 }
 
 QTEST_MAIN(ReportWindowTest)

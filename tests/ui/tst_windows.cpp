@@ -1,5 +1,6 @@
 #include "Language.h"
 #include "Look.h"
+#include "ReadingFileIO.h"
 #include "Translators.h"
 #include "WindowTest.h"
 #include "frmAbout.h"
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 using namespace kinmatch;
 using namespace kinmatch::testing;
@@ -52,6 +54,11 @@ private slots:
     void coBrand_data();
     void coBrand();
     void secondInstanceIsRefused();
+    void secondCopyHandsItsReadingOn_data();
+    void secondCopyHandsItsReadingOn();
+    void handedReadingOpensInTheRunningCopy_data();
+    void handedReadingOpensInTheRunningCopy();
+    void handedReadingWaitsForTheOpenDialog();
     void aboutClosesWithEnterAndEsc_data();
     void aboutClosesWithEnterAndEsc();
     void resultWindowLayout();
@@ -507,6 +514,103 @@ void WindowsTest::secondInstanceIsRefused()
     QVERIFY(!another.mainWindow());
     QCOMPARE(second.seeds, 0);
     QCOMPARE(platform->seeds, 1); // the first start seeded its generator
+}
+
+void WindowsTest::secondCopyHandsItsReadingOn_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("runningCopyTakesIt");
+    QTest::addColumn<QStringList>("messages");
+    const QStringList told{"Application is already running"};
+    QTest::newRow("a plain second start is told") << "" << true << told;
+    QTest::newRow("a reading goes to the running copy") << "/r/ann.man" << true << QStringList();
+    QTest::newRow("a reading that no running copy takes is told") << "/r/ann.man" << false << told;
+}
+
+void WindowsTest::secondCopyHandsItsReadingOn()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, runningCopyTakesIt);
+    QFETCH(QStringList, messages);
+    RecordingPlatform second;
+    second.lockFree = false;
+    second.runningCopyTakesFiles = runningCopyTakesIt;
+    Program another(second);
+    QVERIFY(!another.start(file));
+    QCOMPARE(second.handedToRunningCopy, file.isEmpty() ? QStringList() : QStringList{file});
+    QCOMPARE(second.messageTexts(), messages);
+    QVERIFY(!another.mainWindow());
+    QVERIFY(!second.handedFileReceiver); // a copy without the lock takes no files
+}
+
+void WindowsTest::handedReadingOpensInTheRunningCopy_data()
+{
+    QTest::addColumn<QString>("showing");
+    QTest::addColumn<QStringList>("windows");
+    QTest::addColumn<QStringList>("messages");
+    // The file holds the user's reading; the partner's name is the one typed, if any.
+    const QStringList partnerMissing{"Please Enter Your Partner's Name"};
+    QTest::newRow("the main window, a partner typed")
+        << "main with partner" << QStringList{"frmMayanCompatibilityResult"} << QStringList();
+    QTest::newRow("the main window") << "main" << QStringList{"frmMain"} << partnerMissing;
+    QTest::newRow("the result window") << "result" << QStringList{"frmMain"} << partnerMissing;
+    QTest::newRow("the support window") << "support" << QStringList{"frmMain"} << partnerMissing;
+}
+
+void WindowsTest::handedReadingOpensInTheRunningCopy()
+{
+    QFETCH(QString, showing);
+    QFETCH(QStringList, windows);
+    QFETCH(QStringList, messages);
+    QTemporaryDir folder;
+    const QString file = folder.filePath("ann.man");
+    QCOMPARE(SaveReadingFile(file, {"Ann", 1955, "July", 4}).outcome, SaveOutcome::Saved);
+    if (showing == "main with partner")
+        Child<QLineEdit>(mainWindow(), "txtNameF")->setText("Bob");
+    if (showing == "result")
+        generateFor("Cy", {1900, "March", 1}, "Di", {2016, "December", 31});
+    if (showing == "support") {
+        Trigger(mainWindow(), "mnuExit");
+        Settle();
+        QCOMPARE(VisibleWindows(), QStringList{"frmNagScreen2"});
+    }
+    QVERIFY(platform->handFile(file));
+    Settle();
+    QCOMPARE(VisibleWindows(), windows);
+    QCOMPARE(platform->messageTexts(), messages);
+    const auto& user = program->session().records().UserDetails;
+    if (windows.contains("frmMain")) {
+        QCOMPARE(TextOf(mainWindow(), "txtNameM"), "Ann");
+        QCOMPARE(TextOf(mainWindow(), "cboYearM"), "1955");
+        QCOMPARE(TextOf(mainWindow(), "cboMonthM"), "July");
+        QCOMPARE(TextOf(mainWindow(), "cboDateM"), "4");
+        QCOMPARE(QApplication::activeWindow(), mainWindow());
+    } else {
+        QCOMPARE(user.Name, "Ann");
+        QCOMPARE(user.BirthYear, 1955);
+        QCOMPARE(TextOf(program->resultWindow(), "lblResult_0"), "White Overtone WorldBridger");
+        QCOMPARE(QApplication::activeWindow(), program->resultWindow());
+    }
+}
+
+void WindowsTest::handedReadingWaitsForTheOpenDialog()
+{
+    QTemporaryDir folder;
+    const QString file = folder.filePath("ann.man");
+    QCOMPARE(SaveReadingFile(file, {"Ann", 1955, "July", 4}).outcome, SaveOutcome::Saved);
+    Child<QLineEdit>(mainWindow(), "txtNameF")->setText("Bob");
+    QString nameWhileOpen;
+    const ModalAnswer answer([&](QWidget* about) {
+        QVERIFY(platform->handFile(file));
+        QTest::qWait(500);
+        nameWhileOpen = TextOf(mainWindow(), "txtNameM");
+        about->close();
+    });
+    Trigger(mainWindow(), "mnuAbout");
+    QVERIFY(answer.answered());
+    QCOMPARE(nameWhileOpen, ""); // the about window was left as it was
+    QTRY_COMPARE(VisibleWindows(), QStringList{"frmMayanCompatibilityResult"});
+    QCOMPARE(program->session().records().UserDetails.Name, "Ann");
 }
 
 void WindowsTest::aboutClosesWithEnterAndEsc_data()

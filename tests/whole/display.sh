@@ -199,7 +199,12 @@ leave_through_support() {
     keys "$1" "alt+$(access_key frmMayanCompatibilityResult '&File')" \
         "$(access_key frmMayanCompatibilityResult 'E&xit')"
     local support
-    support=$(role frmNagScreen2) || fail "no support window"
+    # Under wine, where windows carry no role, by its title and width.
+    if [[ -n ${title:-} ]]; then
+        support=$(window "$title" 741) || fail "no support window"
+    else
+        support=$(role frmNagScreen2) || fail "no support window"
+    fi
     keys "$support" Return
     ended "$2" || fail "the program did not end"
     [[ $status -eq 0 ]] || fail "the program ended with status $status"

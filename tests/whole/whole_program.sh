@@ -91,6 +91,26 @@ result=$(role frmMayanCompatibilityResult) || fail "no result window"
 for _ in $(seq 100); do viewable "$main" || break; sleep 0.05; done
 viewable "$main" && fail "the main window is still shown"
 
+step "a reading opened while the program runs goes to the running copy, which shows it"
+# Ann, born on 4 July 1955: the reading typed above was born on 1 January 1900.
+"$build/kinmatch-cli" save "$work/ann.man" --name Ann 1955-07-04 || fail "kinmatch-cli saved no reading"
+start handed.log "$work/ann.man"
+handed=$started
+ended "$handed" || fail "the copy that handed the reading on did not end"
+[[ $status -eq 0 ]] || fail "the copy that handed the reading on ended with status $status"
+quietly handed.log
+# The file holds the user's reading alone: the running copy asks for the partner's name.
+box=$(window '^Kinmatch$') || fail "the running copy did not open the reading"
+[[ $(xprop -id "$box" _NET_WM_PID | sed 's/.* = //') == "$first" ]] ||
+    fail "the message is not the running copy's"
+keys "$box" Return
+main=$(role frmMain) || fail "the running copy shows no main window"
+[[ $(xprop -id "$main" _NET_WM_PID | sed 's/.* = //') == "$first" ]] ||
+    fail "the main window is not the running copy's"
+xdotool type --delay 40 "Bob"
+keys "$main" "alt+$(access_key frmMain '&Generate Mayan Astrology Compatibility Reading')"
+result=$(role frmMayanCompatibilityResult) || fail "the handed reading gave no result"
+
 if [[ -n $printing ]]; then
     step "Save, then Print, prints the report without a page number on the default printer"
     keys "$result" space
@@ -105,6 +125,8 @@ if [[ -n $printing ]]; then
     if command -v pdftotext >/dev/null; then
         printed=$(pdftotext -layout "$private_cups_output" - 2>/dev/null)
         grep -q "$(shown Report 'Name: ')Ann" <<<"$printed" || fail "the printed report lacks the name"
+        grep -q "$(shown Dates '%1 %2, %3' "$(shown Months July)" 4 1955)" <<<"$printed" ||
+            fail "the printed report is not the handed reading's"
         grep -qE '^\s*[0-9]+\s*$' <<<"$printed" && fail "the printed page has a page number"
     fi
     keys "$report" alt+F4

@@ -10,10 +10,21 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace kinmatch {
 
-Program::Program(Platform& platform) : platform_(platform) {}
+namespace {
+// How often a handed reading looks again whether the dialog in its way is closed.
+constexpr int HandedFileWaitMilliseconds = 200;
+} // namespace
+
+Program::Program(Platform& platform) : platform_(platform), handedFileWait_(new QTimer(this))
+{
+    handedFileWait_->setSingleShot(true);
+    handedFileWait_->setInterval(HandedFileWaitMilliseconds);
+    connect(handedFileWait_, &QTimer::timeout, this, &Program::openHandedFileWhenFree);
+}
 
 Program::~Program()
 {
@@ -43,7 +54,8 @@ void Program::loaded(QWidget* window)
 bool Program::start(const QString& readingFile)
 {
     if (!platform_.takeSingleInstanceLock()) {
-        platform_.showMessage(tr("Application is already running"), MessageIcon::Information);
+        if (readingFile.isEmpty() || !platform_.handToRunningCopy(readingFile))
+            platform_.showMessage(tr("Application is already running"), MessageIcon::Information);
         return false;
     }
     platform_.seedRandomFromClock();
@@ -53,9 +65,37 @@ bool Program::start(const QString& readingFile)
         return false;
     frmMain* main = showMainWindow();
     main->CoBrand_Randomize();
+    platform_.receiveHandedFiles([this](const QString& path) { openHandedFile(path); });
     if (!readingFile.isEmpty())
         main->OpenGivenFile(readingFile);
     return !ending_;
+}
+
+void Program::openHandedFile(const QString& path)
+{
+    handedFile_ = path; // a later one replaces one still waiting, as a second open would
+    openHandedFileWhenFree();
+}
+
+void Program::openHandedFileWhenFree()
+{
+    if (ending_ || handedFile_.isEmpty())
+        return;
+    if (QApplication::activeModalWidget()) {
+        handedFileWait_->start();
+        return;
+    }
+    const QString path = std::exchange(handedFile_, QString());
+    if (!main_ || !main_->isVisible())
+        back();
+    // In front before the reading is opened, which may ask the user something.
+    main_->raise();
+    main_->activateWindow();
+    main_->OpenGivenFile(path);
+    if (result_ && result_->isVisible()) {
+        result_->raise();
+        result_->activateWindow();
+    }
 }
 
 frmMain* Program::showMainWindow()

@@ -11,6 +11,7 @@
 class frmMain;
 class frmMayanCompatibilityResult;
 class frmNagScreen2;
+class QTimer;
 class QWidget;
 
 namespace kinmatch {
@@ -24,10 +25,11 @@ public:
     explicit Program(Platform& platform);
     ~Program() override;
 
-    // The start-up sequence. False when another copy is running (the user has been told and
-    // no window was shown) or when the program was ended during it (a signal of the session
-    // while a message box was open): there is then nothing to run. A reading file given to the
-    // program is opened once the main window is up, as the open command would.
+    // The start-up sequence. False when another copy is running (a reading file given is handed
+    // to it, or else the user is told; no window is shown) or when the program was ended during
+    // it (a signal of the session while a message box was open): there is then nothing to run.
+    // A reading file given to the program is opened once the main window is up, as the open
+    // command would; so is each one a later copy hands over.
     bool start(const QString& readingFile = {});
 
     const ReadingSession& session() const { return session_; }
@@ -57,6 +59,11 @@ private:
     void hideSupportWindow();
     // No other window of the program is on the screen.
     bool supportIsLastWindow() const;
+    // A reading file handed over by a later copy: opened as soon as no dialog or message box is
+    // open, in a main window (from the result or the support window, as Back does), and the
+    // window that shows it comes to the front.
+    void openHandedFile(const QString& path);
+    void openHandedFileWhenFree();
 
     Platform& platform_;
     ReadingSession session_;
@@ -67,6 +74,8 @@ private:
     bool ending_ = false;
     bool supportWanted_ = false; // shown, unless hidden again before the event loop runs
     bool userInProgram_ = false; // one of the windows was active as the last one closed
+    QString handedFile_;         // waiting for a dialog to close
+    QTimer* handedFileWait_;
 };
 
 } // namespace kinmatch

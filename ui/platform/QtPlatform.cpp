@@ -3,6 +3,7 @@
 #include "ReportDocument.h"
 #include "SafeFile.h"
 #include "SettingsStore.h"
+#include "System.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -14,6 +15,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTextDocument>
 #include <QTimer>
@@ -37,80 +39,34 @@ QWidget* DialogParent()
     return QApplication::activeWindow();
 }
 
-// Qt's own file dialog, always, so that its checks below hold on every desktop: a dialog of the
-// desktop's own would not refuse a read-only file.
-class CheckedFileDialog : public QFileDialog {
+// The reasons a chosen path is refused, under the name the catalogs know them by.
+struct FileChecks {
     Q_DECLARE_TR_FUNCTIONS(CheckedFileDialog)
-
-public:
-    CheckedFileDialog(const FileDialogRequest& request, AcceptMode mode)
-        : QFileDialog(DialogParent(), request.title), request_(request)
-    {
-        setOption(DontUseNativeDialog);
-        setAcceptMode(mode);
-        setFileMode(AnyFile); // the checks are accept()'s
-        setNameFilter(request.filter);
-        setOption(DontConfirmOverwrite); // asked in accept(), after the other checks
-        // Added here only to a name that has none; opening adds it only when the name as typed
-        // does not exist, so a reading file named "Human" can be chosen.
-        if (mode == AcceptSave)
-            setDefaultSuffix(request.defaultSuffix);
-    }
-
-    QString chosen() const { return chosen_; }
-
-    void accept() override
-    {
-        const QStringList files = selectedFiles();
-        if (files.isEmpty())
-            return;
-        QString path = files.constFirst();
-        QFileInfo info(path);
-        if (info.isDir()) {
-            QFileDialog::accept(); // into the folder
-            return;
-        }
-        const bool opening = acceptMode() == AcceptOpen;
-        if (opening && !info.exists() && info.suffix().isEmpty() &&
-            !request_.defaultSuffix.isEmpty()) {
-            path += QLatin1Char('.') + request_.defaultSuffix;
-            info.setFile(path);
-        }
-        if (request_.mustExist && opening && !info.exists())
-            return refuse(
-                tr("%1\nFile not found.\nCheck the file name and try again.").arg(info.fileName()));
-        if (request_.mustExist && !opening && !info.absoluteDir().exists())
-            return refuse(tr("%1\nThe folder does not exist.\nCheck the path and try again.")
-                              .arg(info.absolutePath()));
-        // Read-only by its permissions: the check of access() would let root write anything.
-        if (request_.refuseReadOnly && info.exists() &&
-            !(info.permissions() & QFileDevice::WriteOwner))
-            return refuse(
-                tr("%1\nThis file is read-only.\nChoose another file.").arg(info.fileName()));
-        if (!opening && request_.confirmOverwrite && info.exists() &&
-            QMessageBox::warning(
-                this, windowTitle(),
-                tr("%1 already exists.\nDo you want to replace it?").arg(info.fileName()),
-                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
-            return;
-        chosen_ = path;
-        QDialog::accept();
-    }
-
-private:
-    void refuse(const QString& text) { QMessageBox::warning(this, windowTitle(), text); }
-
-    FileDialogRequest request_;
-    QString chosen_;
 };
 
-std::optional<QString> AskFile(const FileDialogRequest& request, QFileDialog::AcceptMode mode)
+// The name of the settings value that keeps the folder of the last file chosen.
+const QString LastFolderKey = QStringLiteral("LastFolder");
+
+} // namespace
+
+std::optional<QString> ChooseFileWithQt(const FileDialogRequest& request, bool saving,
+                                        const QString& folder, QWidget* parent)
 {
-    CheckedFileDialog dialog(request, mode);
-    if (dialog.exec() != QDialog::Accepted || dialog.chosen().isEmpty())
+    QFileDialog dialog(parent, request.title, folder);
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile); // the checks are the caller's
+    dialog.setNameFilter(request.filter);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite); // asked after the other checks
+    // Added here only to a name that has none; opening adds it only when the name as typed does
+    // not exist, so a reading file named "Human" can be chosen.
+    if (saving)
+        dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.chosen();
+    return dialog.selectedFiles().constFirst();
 }
+
+namespace {
 
 // Addressed by the program file's name without its extension.
 QString ProgramName()
@@ -178,12 +134,70 @@ MessageAnswer QtPlatform::showMessage(const QString& text, MessageIcon icon, Mes
 
 std::optional<QString> QtPlatform::askFileToOpen(const FileDialogRequest& request)
 {
-    return AskFile(request, QFileDialog::AcceptOpen);
+    return askFile(request, false);
 }
 
 std::optional<QString> QtPlatform::askFileToSave(const FileDialogRequest& request)
 {
-    return AskFile(request, QFileDialog::AcceptSave);
+    return askFile(request, true);
+}
+
+// The system's dialog checks too little, or differently on each desktop (none refuses a
+// read-only file): the path chosen is checked here, and a path refused is said why and asked
+// for again, from the same folder.
+std::optional<QString> QtPlatform::askFile(const FileDialogRequest& request, bool saving)
+{
+    ++dialogsOpen_;
+    const auto closed = qScopeGuard([this] {
+        if (--dialogsOpen_ == 0 && heldFile_)
+            QTimer::singleShot(
+                0, QCoreApplication::instance(),
+                [this, path = *std::exchange(heldFile_, std::nullopt)] { handedFile(path); });
+    });
+    // The user's documents at first, and afterwards the folder of the last file chosen.
+    QString folder = readSetting(LastFolderKey);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    for (;;) {
+        const std::optional<QString> chosen = ChooseFile(request, saving, folder, DialogParent());
+        if (!chosen)
+            return std::nullopt;
+        QString path = *chosen;
+        QFileInfo info(path);
+        if (!saving && !info.exists() && info.suffix().isEmpty() &&
+            !request.defaultSuffix.isEmpty()) {
+            path += QLatin1Char('.') + request.defaultSuffix;
+            info.setFile(path);
+        }
+        if (info.absoluteDir().exists())
+            folder = info.absolutePath();
+        QString refusal;
+        if (request.mustExist && !saving && !info.exists())
+            refusal = FileChecks::tr("%1\nFile not found.\nCheck the file name and try again.")
+                          .arg(info.fileName());
+        else if (request.mustExist && saving && !info.absoluteDir().exists())
+            refusal =
+                FileChecks::tr("%1\nThe folder does not exist.\nCheck the path and try again.")
+                    .arg(info.absolutePath());
+        // Read-only by its permissions: the check of access() would let root write anything.
+        else if (request.refuseReadOnly && info.exists() &&
+                 !(info.permissions() & QFileDevice::WriteOwner))
+            refusal = FileChecks::tr("%1\nThis file is read-only.\nChoose another file.")
+                          .arg(info.fileName());
+        if (!refusal.isEmpty()) {
+            QMessageBox::warning(DialogParent(), request.title, refusal);
+            continue;
+        }
+        if (saving && request.confirmOverwrite && info.exists() &&
+            QMessageBox::warning(DialogParent(), request.title,
+                                 FileChecks::tr("%1 already exists.\nDo you want to replace it?")
+                                     .arg(info.fileName()),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) != QMessageBox::Yes)
+            continue;
+        writeSetting(LastFolderKey, folder);
+        return path;
+    }
 }
 
 void QtPlatform::openWebAddress(const QString& address)
@@ -308,9 +322,35 @@ QStringList QtPlatform::systemLanguages()
 
 bool QtPlatform::takeSingleInstanceLock()
 {
+    return lock().tryLock();
+}
+
+bool QtPlatform::handToRunningCopy(const QString& path)
+{
+    return HandToRunningCopy(lock(), QFileInfo(path).absoluteFilePath());
+}
+
+void QtPlatform::receiveHandedFiles(std::function<void(const QString& path)> receiver)
+{
+    receiver_ = std::move(receiver);
+    ReceiveHandedFiles(lock(), [this](const QString& path) { handedFile(path); });
+}
+
+// A file handed over while a file dialog is open waits until it closes: the window that asked
+// for the dialog is still in the middle of its command.
+void QtPlatform::handedFile(const QString& path)
+{
+    if (dialogsOpen_ > 0)
+        heldFile_ = path;
+    else if (receiver_)
+        receiver_(path);
+}
+
+SingleInstanceLock& QtPlatform::lock()
+{
     if (!lock_)
         lock_ = std::make_unique<SingleInstanceLock>();
-    return lock_->tryLock();
+    return *lock_;
 }
 
 } // namespace kinmatch
