@@ -213,6 +213,30 @@ same couple couple --name "Zoë Ångström" 1955-07-04 --name "Łukasz Żółć"
 same report report --name "Ñandú Œuvre" 1976-02-29
 same explained match 1955-07-04 2000-01-01 --explain
 same refused reading 1955-02-30
+# In Spanish and Brazilian Portuguese: the Windows tool speaks the user's interface language
+# (wine's, from the locale), the Linux tool the locale's; both say the same words.
+same_in() { # same_in LOCALE NAME ARGS...: the same status, output and message in the locale
+    local locale=$1 name=$2; shift 2
+    env -u LANGUAGE LC_ALL="$locale" "$linux_cli" "$@" <"$work/dates.txt" \
+        >"$work/$name.linux" 2>"$work/$name.linux-error"; local linux_status=$?
+    env -u LANGUAGE LC_ALL="$locale" wine "$cli" "$@" <"$work/dates.txt" \
+        >"$work/$name.windows" 2>"$work/$name.windows-error"; local windows_status=$?
+    [[ $linux_status -eq $windows_status ]] || fail "$name: status $windows_status, not $linux_status"
+    cmp -s "$work/$name.linux" "$work/$name.windows" ||
+        fail "$name: the output differs: $(cmp "$work/$name.linux" "$work/$name.windows")"
+    [[ ! -s $work/$name.linux-error ]] ||
+        grep -qxF -f "$work/$name.linux-error" "$work/$name.windows-error" ||
+        fail "$name: the message differs: $(cat "$work/$name.windows-error")"
+}
+for locale in es_ES.UTF-8 pt_BR.UTF-8; do
+    same_in "$locale" "reading-$locale" reading 1955-07-04 1990-09-12 --explain
+    same_in "$locale" "couple-$locale" couple --name "Zoë Ångström" 1955-07-04 --name Bob 2000-01-01
+    same_in "$locale" "group-$locale" group "$group"
+    same_in "$locale" "refused-$locale" reading 1955-02-30
+    same_in "$locale" "help-$locale" --help
+    grep -q "Fecha de nacimiento\|Data de nascimento" "$work/reading-$locale.windows" ||
+        fail "kinmatch-cli.exe did not speak $locale"
+done
 # A CSV saved by a Windows program in its code page: é, ü, ñ and ’ as single bytes.
 printf 'name,date\r\nJos\xe9 M\xfcller,1955-07-04\r\nNi\xf1a O\x92Hara,2000-01-01\r\n' >"$work/windows-1252.csv"
 same group-1252 group "$work/windows-1252.csv" --csv
