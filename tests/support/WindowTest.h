@@ -13,6 +13,8 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -23,6 +25,25 @@
 #include <memory>
 
 namespace kinmatch::testing {
+
+// The access keys a window offers: its shown buttons' and its menu bar's.
+inline QStringList AccessKeys(QWidget* window)
+{
+    QStringList keys;
+    const auto add = [&](const QString& text) {
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        if (!key.isEmpty())
+            keys << key.toString();
+    };
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+        if (button->isVisibleTo(window))
+            add(button->text());
+    if (auto* main = qobject_cast<QMainWindow*>(window))
+        for (QAction* action : main->menuBar()->actions())
+            if (action->isVisible())
+                add(action->text());
+    return keys;
+}
 
 // The visible top-level windows, by object name.
 inline QStringList VisibleWindows()

@@ -140,24 +140,6 @@ QStringList Problems(QWidget* window)
     return problems;
 }
 
-QStringList AccessKeys(QWidget* window)
-{
-    QStringList keys;
-    const auto add = [&](const QString& text) {
-        const QKeySequence key = QKeySequence::mnemonic(text);
-        if (!key.isEmpty())
-            keys << key.toString();
-    };
-    for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
-        if (button->isVisibleTo(window))
-            add(button->text());
-    if (auto* main = qobject_cast<QMainWindow*>(window))
-        for (QAction* action : main->menuBar()->actions())
-            if (action->isVisible())
-                add(action->text());
-    return keys;
-}
-
 // Within each menu, its items' access keys are their own too.
 QStringList MenuKeyClashes(QWidget* window)
 {

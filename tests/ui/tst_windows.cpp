@@ -795,26 +795,6 @@ void WindowsTest::enterInATextBoxPressesNothing()
     QVERIFY(platform->messages.isEmpty());
 }
 
-namespace {
-// The access keys a window offers: its buttons' and its menu bar's.
-QStringList AccessKeys(QWidget* window)
-{
-    QStringList keys;
-    const auto add = [&](const QString& text) {
-        const QKeySequence key = QKeySequence::mnemonic(text);
-        if (!key.isEmpty())
-            keys << key.toString();
-    };
-    for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
-        if (button->isVisibleTo(window))
-            add(button->text());
-    if (auto* main = qobject_cast<QMainWindow*>(window))
-        for (QAction* action : main->menuBar()->actions())
-            add(action->text());
-    return keys;
-}
-} // namespace
-
 void WindowsTest::accessKeysAreUniqueInEachWindow()
 {
     const QStringList main = AccessKeys(mainWindow());
