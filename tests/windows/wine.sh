@@ -230,8 +230,11 @@ same_in() { # same_in LOCALE NAME ARGS...: the same status, output and message i
 }
 for locale in es_ES.UTF-8 pt_BR.UTF-8; do
     same_in "$locale" "reading-$locale" reading 1955-07-04 1990-09-12 --explain
-    same_in "$locale" "couple-$locale" couple --name "Zoë Ångström" 1955-07-04 --name Bob 2000-01-01
-    same_in "$locale" "group-$locale" group "$group"
+    # Names and paths in ASCII on the command line: wine reads it in the locale's character set,
+    # and the Spanish and Portuguese locales may not be installed (other letters are tested above).
+    same_in "$locale" "couple-$locale" couple --name Ann 1955-07-04 --name Bob 2000-01-01
+    cp "$group" "$work/group.csv"
+    same_in "$locale" "group-$locale" group "$work/group.csv"
     same_in "$locale" "refused-$locale" reading 1955-02-30
     same_in "$locale" "help-$locale" --help
     grep -q "Fecha de nacimiento\|Data de nascimento" "$work/reading-$locale.windows" ||

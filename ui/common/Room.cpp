@@ -109,8 +109,6 @@ struct Item {
     QRect english;
     int x, y, width, height;
     bool container;
-    int right() const { return x + width; }
-    int bottom() const { return y + height; }
 };
 
 int Shared(int start, int length, int otherStart, int otherLength)
@@ -193,10 +191,11 @@ int Lay(std::vector<Item>& items, const Axis& axis, int englishExtent, int floor
                 a.*axis.size = end - a.*axis.place;
         }
     };
-    push();
-    alignEnds();
-    push();
-    alignEnds();
+    // Twice over: what an alignment moved may push what follows it.
+    for (int pass = 0; pass < 2; ++pass) {
+        push();
+        alignEnds();
+    }
     push();
     // The container holds every control with the margin it had where that was a small one (a
     // control kept to the edge keeps to it), and at least that much where it was larger: a
