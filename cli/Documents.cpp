@@ -63,7 +63,8 @@ table.matrix tbody th { text-align: left; }
 thead th { background: #e6e6f2; }
 .r { background: #f4c7c3; } .w { background: #f2f2f2; } .b { background: #c9daf8; }
 .y { background: #fff2b3; } td.self { background: #d9d9d9; }
-.scroll { overflow: auto; max-height: 85vh; max-width: 100%; border: 1px solid #b3b3b3; }
+.scroll { overflow: auto; max-height: 85vh; width: fit-content; max-width: 100%;
+  border: 1px solid #b3b3b3; }
 details { margin: 0.2em 0; }
 summary { cursor: pointer; }
 p.pairs { font-size: 0.9em; color: #333333; }
@@ -337,8 +338,7 @@ private:
 std::string MatrixTable(const std::vector<DatedPerson>& people, const PairGrid& grid,
                         std::size_t first, std::size_t last)
 {
-    std::string html = "<table class=\"matrix\" width=\"100%\" border=\"1\" cellspacing=\"0\" "
-                       "cellpadding=\"2\">\n"
+    std::string html = "<table class=\"matrix\" border=\"1\" cellspacing=\"0\" cellpadding=\"2\">\n"
                        "<thead><tr><th class=\"corner\">" +
                        HtmlText(Tr("Documents", "No.")) + "</th>";
     for (std::size_t column = first; column < last; ++column)
