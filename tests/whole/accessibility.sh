@@ -9,10 +9,8 @@ set -u
 build=$(cd "$1" && pwd)
 language=${2:-en}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-for tool in Xvfb dbus-daemon dbus-send xdpyinfo xdotool xprop xmessage openbox; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
 source "$here/display.sh"
+skip_without Xvfb dbus-daemon dbus-send xdpyinfo xdotool xprop xmessage openbox
 skip_without_accessibility_bus
 test_folder
 in_language "$language"

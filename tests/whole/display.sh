@@ -22,6 +22,14 @@ end_test() {
 }
 step() { echo "-- $*"; }
 
+# skip_without TOOL...: the test skips (77), saying which, where a tool is not installed.
+skip_without() {
+    local tool
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+    done
+}
+
 # fail MESSAGE: the test fails, saying what is on the display (and whether its window manager
 # is still there) for the one who reads the log of a failed run.
 fail() {

@@ -11,10 +11,8 @@ set -u
 build=$(cd "$1" && pwd)
 language=${2:-en}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-for tool in Xvfb xdotool xprop xmessage openbox unshare; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
 source "$here/display.sh"
+skip_without Xvfb xdotool xprop xmessage openbox unshare
 skip_without_accessibility_bus
 unshare --user --map-root-user --mount true 2>/dev/null ||
     { echo "SKIP: no mount namespace can be made here for a read-only folder and a full disk"; exit 77; }

@@ -18,12 +18,10 @@ set -u
 build=$(cd "$1" && pwd)
 language=${2:-en}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-for tool in Xvfb dbus-daemon dbus-send xdotool xprop xwininfo xmessage openbox; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+source "$here/display.sh"
+skip_without Xvfb dbus-daemon dbus-send xdotool xprop xwininfo xmessage openbox
 [[ -x /usr/bin/orca ]] && /usr/bin/python3 -c 'import orca.orca_platform' 2>/dev/null ||
     { echo "SKIP: the screen reader Orca is not installed"; exit 77; }
-source "$here/display.sh"
 skip_without_accessibility_bus
 export PYTHONDONTWRITEBYTECODE=1
 in_language "$language"

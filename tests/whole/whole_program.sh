@@ -11,11 +11,9 @@ set -u
 build=$(cd "$1" && pwd)
 language=${2:-en}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-for tool in Xvfb xdotool xwininfo xprop xmessage openbox; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-source "$here/cups.sh"
 source "$here/display.sh"
+skip_without Xvfb xdotool xwininfo xprop xmessage openbox
+source "$here/cups.sh"
 
 test_folder private_cups_stop
 in_language "$language"

@@ -14,13 +14,11 @@ language=${2:-en}
 runs=${3:-10}
 [[ $language == en ]] || runs=${3:-3}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-for tool in Xvfb xdotool xprop xwininfo xdpyinfo wmctrl xmessage; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+source "$here/display.sh"
+skip_without Xvfb xdotool xprop xwininfo xdpyinfo wmctrl xmessage
 managers=()
 for manager in openbox icewm; do command -v "$manager" >/dev/null && managers+=("$manager"); done
 ((${#managers[@]})) || { echo "SKIP: neither openbox nor icewm is installed"; exit 77; }
-source "$here/display.sh"
 
 test_folder
 in_language "$language"

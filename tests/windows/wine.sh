@@ -24,14 +24,12 @@ qt=$2
 linux_cli=$3
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 mingw=x86_64-w64-mingw32
-for tool in wine wineserver winepath Xvfb xdotool xprop xmessage openbox python3 makensis \
-    osslsigncode openssl $mingw-objdump $mingw-windres $mingw-gcc-posix; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+source "$here/../whole/display.sh"
+skip_without wine wineserver winepath Xvfb xdotool xprop xmessage openbox python3 makensis \
+    osslsigncode openssl $mingw-objdump $mingw-windres $mingw-gcc-posix
 # The version and the installer, as the build wrote them.
 source "$build/installer.env"
 title="^Kinmatch v${KINMATCH_VERSION//./\\.}\$"
-source "$here/../whole/display.sh"
 
 stop_wine() { WINEPREFIX=$work/wine wineserver -k 2>/dev/null; }
 test_folder stop_wine
@@ -306,6 +304,17 @@ save_report() { # save_report RESULT-WINDOW WINDOWS-PATH: the report's Save, to 
     keys "$report" alt+F4
     gone "$report" || fail "the report stayed open"
 }
+# partner_then_save MESSAGE-BOX FILE: past the message of a reading that holds the user alone,
+# the partner's name and Generate; the result's report saved as FILE in the user's Documents.
+partner_then_save() {
+    keys "$1" Return
+    sleep 0.5
+    xdotool type --delay 40 "Bob"
+    xdotool key alt+g
+    local result
+    result=$(window "$title" 656) || fail "the opened reading gave no result"
+    save_report "$result" 'C:\users\'"$(basename "$profile")"'\Documents\'"$2"
+}
 # The save dialog is Windows' own, and opens in the user's Documents: a bare name lands there.
 save_report "$result" 'ann.man'
 [[ -s $documents/ann.man ]] || fail "no reading file was saved in Documents"
@@ -342,12 +351,7 @@ wine "$program" "$(winepath -w "$documents/ann.man")" >"$work/opened.log" 2>&1 &
 reopened=$!
 pids+=($reopened)
 box=$(window '^Kinmatch$') || fail "opening the reading file showed no message"
-keys "$box" Return
-sleep 0.5
-xdotool type --delay 40 "Bob"
-xdotool key alt+g
-result=$(window "$title" 656) || fail "the opened reading gave no result"
-save_report "$result" 'C:\users\'"$(basename "$profile")"'\Documents\again.man'
+partner_then_save "$box" again.man
 cmp -s "$documents/ann.man" "$documents/again.man" || fail "the reopened reading is another"
 
 step "a reading opened while Kinmatch runs goes to the running copy, which comes to the front"
@@ -363,12 +367,7 @@ box=$(window '^Kinmatch$') || fail "the running copy did not open the handed rea
 [[ $(xdotool search --onlyvisible --name "$title" | wc -l) -eq 1 ]] ||
     fail "the running copy shows more than its main window"
 [[ $(xdotool getactivewindow 2>/dev/null) == "$box" ]] || fail "the running copy is not in front"
-keys "$box" Return
-sleep 0.5
-xdotool type --delay 40 "Bob"
-xdotool key alt+g
-result=$(window "$title" 656) || fail "the handed reading gave no result"
-save_report "$result" 'C:\users\'"$(basename "$profile")"'\Documents\zoe.man'
+partner_then_save "$box" zoe.man
 cmp -s "$work/zoe.man" "$documents/zoe.man" || fail "the running copy opened another reading"
 
 # installed_state: the installation's files with their checksums, and its registry entries.
