@@ -69,6 +69,19 @@ def pump(seconds=0.6):
         time.sleep(0.02)
 
 
+def gains_focus(kind, detail):
+    return kind == "focus:" or (kind.startswith("object:state-changed:focused") and detail == 1)
+
+
+def pump_until(condition, seconds=5):
+    """Events come late on a busy machine: pumps until the condition holds or the time is up,
+    then as long again as after keys, so that what follows (a repeated report) is heard too."""
+    end = time.time() + seconds
+    while not condition() and time.time() < end:
+        pump(0.1)
+    pump()
+
+
 def keys(*names):
     subprocess.run(["xdotool", "key", "--delay", "120", *names], check=True)
     pump()
@@ -85,9 +98,10 @@ def focus_comes_first(name, how):
     """The box's focus is reported once, and before anything it says about its text. Reported
     twice, a screen reader takes the first report for a duplicate of the second, adopts the box
     silently as its text changes in between, and has nothing new to say at the second."""
+    pump_until(lambda: any(source == name and gains_focus(kind, detail)
+                           for kind, source, _, detail in events))
     mine = [(kind, detail) for kind, source, role, detail in events if source == name]
-    focus = [i for i, (kind, detail) in enumerate(mine)
-             if kind == "focus:" or (kind.startswith("object:state-changed:focused") and detail == 1)]
+    focus = [i for i, (kind, detail) in enumerate(mine) if gains_focus(kind, detail)]
     text = [i for i, (kind, _) in enumerate(mine) if kind.startswith(TEXT_EVENTS)]
     if not focus:
         problems.append(f"{how} into '{name}': no focus event")
@@ -316,8 +330,10 @@ else:
     for steps, box in ((2, "txtName"), (2, "txtEmail"), (1, "txtFriendEmail"), (1, "txtFriendName")):
         events.clear()
         keys(*["Tab"] * steps)
-        named = [name for kind, name, role, detail in events if role == "text" and
-                 (kind == "focus:" or (kind.startswith("object:state-changed:focused") and detail == 1))]
+        focused_boxes = lambda: [name for kind, name, role, detail in events
+                                 if role == "text" and gains_focus(kind, detail)]
+        pump_until(focused_boxes)
+        named = focused_boxes()
         if not named:
             problems.append(f"Tab towards {box} focused no text box")
         else:
