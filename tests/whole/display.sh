@@ -30,18 +30,20 @@ skip_without() {
     done
 }
 
-# fail MESSAGE: the test fails, saying what is on the display (and whether its window manager
-# is still there) for the one who reads the log of a failed run.
+# fail MESSAGE: the test fails, saying what is on the display, which window holds the keyboard
+# (and whether its window manager is still there) for the one who reads the log of a failed run.
 fail() {
     echo "FAIL: $*"
     if [[ -n ${window_manager:-} ]] && ! kill -0 "$window_manager" 2>/dev/null; then
         echo "   the window manager has gone: $(tail -n 5 "$display_folder/window-manager.log")"
     fi
     if [[ -n ${DISPLAY:-} ]]; then
-        local id
+        local id active
+        active=$(xdotool getactivewindow 2>/dev/null)
         for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
             echo "   on the display: '$(xdotool getwindowname "$id" 2>/dev/null)'" \
-                "$(xdotool getwindowgeometry "$id" 2>/dev/null | sed -n 's/ *Geometry: //p')"
+                "$(xdotool getwindowgeometry "$id" 2>/dev/null | sed -n 's/ *Geometry: //p')" \
+                "$([[ $id == "$active" ]] && echo '(holds the keyboard)')"
         done
     fi
     exit 1
