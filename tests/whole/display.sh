@@ -167,6 +167,16 @@ gone() {
     for _ in $(seq 200); do xdotool getwindowname "$1" >/dev/null 2>&1 || return 0; sleep 0.05; done
     return 1
 }
+# holds_keyboard ID WHAT: within 5 s the window manager has given the window the keyboard,
+# without the test moving it there. Tests type only there: keys typed while the window manager
+# still settles the focus after a window closed go astray.
+holds_keyboard() {
+    for _ in $(seq 100); do
+        [[ $(xdotool getactivewindow 2>/dev/null) == "$1" ]] && return 0
+        sleep 0.05
+    done
+    fail "$2 does not hold the keyboard"
+}
 # keys ID KEY...: the keys, typed into the window once it is active and has the focus (the
 # second also for a window that asks the window manager for none, as the support window does
 # for a moment).

@@ -101,18 +101,6 @@ start_program() {
     heard "the main window's name box" "$name_box text"
     holds_keyboard "$main" "the main window"
 }
-# holds_keyboard ID WHAT: within 5 s the window manager has given the window the keyboard. The
-# test types only there: keys typed while the window manager still settles the focus after a
-# window closed go astray.
-holds_keyboard() {
-    local active
-    for _ in $(seq 100); do
-        active=$(xdotool getactivewindow 2>/dev/null)
-        [[ $active == "$1" ]] && return 0
-        sleep 0.05
-    done
-    fail "$2 does not hold the keyboard (the active window is '$(xdotool getwindowname "$active" 2>/dev/null)')"
-}
 # left HOW: the support window, shown after HOW, is announced with its focused Exit button,
 # holds the keyboard without the test moving it there, answers where-am-I, and ends the
 # program on Enter.

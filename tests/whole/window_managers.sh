@@ -90,12 +90,7 @@ for manager in "${managers[@]}"; do
             keys "$main" "alt+$(access_key frmMain '&File')" "$(access_key frmMain 'E&xit')"
             support=$(role frmNagScreen2) || fail "$manager, run $run: no support window"
             # Left by the user, the program's last window takes the keyboard.
-            for _ in $(seq 100); do
-                (($(xdotool getactivewindow) == support)) && break
-                sleep 0.05
-            done
-            (($(xdotool getactivewindow) == support)) ||
-                fail "$manager, run $run: the support window does not hold the keyboard"
+            holds_keyboard "$support" "$manager, run $run: the support window"
         fi
         problem=$(centred "$support") || fail "$manager, run $run: the support window is $problem"
         problem=$(above "$support") || fail "$manager, run $run: the support window is $problem"
